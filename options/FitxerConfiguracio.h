@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+// A settings write that the system refused. what() reads
+// "Unable to write to <path>".
+class ErrorEscriptura : public std::runtime_error
+{
+public:
+    explicit ErrorEscriptura(const QString &cami);
+};
+
+// A sectioned key=value settings file with the semantics of the Windows
+// private-profile calls: sections and keys match without regard to case,
+// values are plain text, a missing file or key gives the caller's default,
+// every read and write goes to the file at once, and the file is created by
+// the first write. Each write replaces the file atomically.
+class FitxerConfiguracio
+{
+public:
+    explicit FitxerConfiguracio(QString cami);
+
+    const QString &cami() const { return m_cami; }
+
+    QString ReadString(const QString &seccio, const QString &clau, const QString &perDefecte) const;
+    // Throws ErrorEscriptura when the file cannot be written.
+    void WriteString(const QString &seccio, const QString &clau, const QString &valor);
+
+    // Where the program keeps `nomFitxer` ("trimbol.ini"): beside the
+    // executable when that folder is writable or the file already exists
+    // there, otherwise in the user's configuration folder.
+    static QString camiPrograma(const QString &nomFitxer);
+    // A family file shared with sibling programs ("projectevorelk.ini"):
+    // always in the user's configuration folder.
+    static QString camiFamilia(const QString &nomFitxer);
+
+private:
+    QString m_cami;
+};
