@@ -1,0 +1,458 @@
+#include "Escaneig.h"
+#include "MarcEscaneig.h"
+#include "Rellotge.h"
+
+#include <QCursor>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace
+{
+
+struct Tecla {
+    const char *nom;
+    const char *text;
+    QRect rect;
+};
+
+// The keypad of the main window, in scanning order, at its design places.
+const std::array<Tecla, Escaneig::NombrePunts> teclat{{
+    {"ButtonMenys", "-", {16, 192, 89, 65}},
+    {"Button0", "0", {16, 272, 83, 65}},
+    {"Button1", "1", {120, 272, 89, 65}},
+    {"Button2", "2", {232, 272, 89, 65}},
+    {"Button3", "3", {344, 272, 89, 65}},
+    {"Button4", "4", {456, 272, 89, 65}},
+    {"Button5", "5", {16, 352, 81, 65}},
+    {"Button6", "6", {120, 352, 89, 65}},
+    {"Button7", "7", {232, 352, 89, 65}},
+    {"Button8", "8", {344, 352, 89, 65}},
+    {"Button9", "9", {456, 352, 89, 65}},
+    {"BitBtnDAcord", "D'acord", {200, 432, 161, 65}},
+    {"ButtonEsborrar", "Esborrar", {160, 192, 161, 65}},
+    {"ButtonNou", "Nova pregunta", {352, 192, 193, 65}},
+}};
+
+constexpr int ButtonMenys = 0;
+constexpr int Button3 = 4;
+constexpr int Button4 = 5;
+constexpr int Button7 = 8;
+constexpr int ButtonNou = 13;
+
+} // namespace
+
+class TestEscaneig : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QWidget> finestra;
+    QFrame *panell = nullptr;
+    Escaneig::Tecles tecles{};
+    Escaneig *escaneig = nullptr;
+    bool dirigit = false;
+
+    // A stand-in for the main window: a 561 x 503 client area, a full-size
+    // panel at its origin and the keys on the panel, minus key hidden.
+    void crearFinestra(QPoint origenPanell)
+    {
+        finestra = std::make_unique<QWidget>();
+        finestra->setFixedSize(561, 503);
+        panell = new QFrame(finestra.get());
+        panell->setObjectName("Panel");
+        panell->setGeometry(QRect(origenPanell, finestra->size()));
+        auto *etiqueta = new QLabel("7 x 8", panell);
+        etiqueta->setObjectName("LabelOperacio");
+        etiqueta->setGeometry(184, 64, 100, 40);
+        auto *resposta = new QLineEdit(panell);
+        resposta->setObjectName("EditResultat");
+        resposta->setGeometry(184, 120, 145, 53);
+        for (std::size_t i = 0; i < teclat.size(); ++i) {
+            tecles[i] = new QPushButton(teclat[i].text, panell);
+            tecles[i]->setObjectName(teclat[i].nom);
+            tecles[i]->setGeometry(teclat[i].rect);
+        }
+        tecles[ButtonMenys]->hide();
+        escaneig = new Escaneig(finestra.get(), tecles, [this] { return dirigit; });
+        finestra->move(100, 80);
+        finestra->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+    }
+
+    QPoint punter() const { return finestra->mapFromGlobal(QCursor::pos()); }
+
+    // Index of the key whose centre the pointer is on, or -1.
+    int teclaSotaElPunter() const
+    {
+        const auto &punts = escaneig->PuntsEscaneig();
+        const auto trobat = std::find(punts.begin(), punts.end(), punter());
+        return trobat == punts.end() ? -1 : int(trobat - punts.begin());
+    }
+
+    void premerDreta(QWidget *on)
+    {
+        QTest::mousePress(on, Qt::RightButton);
+        QTest::mouseRelease(on, Qt::RightButton);
+    }
+
+    // A place outside every key, for the pointer to start from.
+    void apartarPunter() { QCursor::setPos(finestra->mapToGlobal(QPoint(5, 5))); }
+
+private slots:
+    void init()
+    {
+        dirigit = false;
+        crearFinestra(QPoint(0, 0));
+        apartarPunter();
+    }
+
+    void cleanup()
+    {
+        finestra.reset();
+        Rellotge::setAcceleracio(1);
+    }
+
+    void timerAtCreation()
+    {
+        auto *timer = finestra->findChild<QTimer *>("TimerEscaneig");
+        QVERIFY(timer);
+        QCOMPARE(timer, escaneig->TimerEscaneig());
+        QVERIFY(!timer->isActive());
+        QVERIFY(escaneig->Marc()->isHidden());
+    }
+
+    void pointTable_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QPoint>("punt");
+        const QPoint punts[] = {{60, 224},  {57, 304},  {164, 304}, {276, 304}, {388, 304},
+                                {500, 304}, {56, 384},  {164, 384}, {276, 384}, {388, 384},
+                                {500, 384}, {280, 464}, {240, 224}, {448, 224}};
+        for (int i = 0; i < Escaneig::NombrePunts; ++i)
+            QTest::newRow(teclat[i].nom) << i << punts[i];
+    }
+
+    void pointTable()
+    {
+        QFETCH(int, index);
+        QFETCH(QPoint, punt);
+        QCOMPARE(escaneig->PuntsEscaneig()[index], punt);
+    }
+
+    void pointsMapThroughAPanelAwayFromTheOrigin()
+    {
+        crearFinestra(QPoint(7, 11));
+        QCOMPARE(escaneig->PuntsEscaneig()[Button3], QPoint(388 + 7, 304 + 11));
+        QCOMPARE(escaneig->PuntsEscaneig()[ButtonNou], QPoint(448 + 7, 224 + 11));
+    }
+
+    void automaticPass_data()
+    {
+        QTest::addColumn<bool>("menys");
+        QTest::addColumn<QList<int>>("parades");
+        QList<int> sense;
+        for (int i = 1; i < Escaneig::NombrePunts; ++i)
+            sense << i;
+        QTest::newRow("minus hidden: 13 stops") << false << sense + sense;
+        const QList<int> amb = QList<int>{0} + sense;
+        QTest::newRow("minus shown: 14 stops") << true << amb + amb;
+    }
+
+    void automaticPass()
+    {
+        QFETCH(bool, menys);
+        QFETCH(QList<int>, parades);
+        tecles[ButtonMenys]->setVisible(menys);
+        escaneig->IniciarEscaneig(10, true, false);
+        QVERIFY(escaneig->TimerEscaneig()->isActive());
+        QCOMPARE(teclaSotaElPunter(), -1); // the first stop comes one interval later
+        for (int esperada : parades) {
+            escaneig->TimerEscaneigTimer();
+            QCOMPARE(teclaSotaElPunter(), esperada);
+        }
+    }
+
+    void wrapLooksAtTheMinusKeyThen_data()
+    {
+        QTest::addColumn<bool>("menysAlPrincipi");
+        QTest::addColumn<bool>("menysAlFinal");
+        QTest::addColumn<int>("primera");
+        QTest::addColumn<int>("despres");
+        QTest::newRow("shown, then hidden") << true << false << 0 << 1;
+        QTest::newRow("hidden, then shown") << false << true << 1 << 0;
+    }
+
+    void wrapLooksAtTheMinusKeyThen()
+    {
+        QFETCH(bool, menysAlPrincipi);
+        QFETCH(bool, menysAlFinal);
+        QFETCH(int, primera);
+        QFETCH(int, despres);
+        tecles[ButtonMenys]->setVisible(menysAlPrincipi);
+        escaneig->IniciarEscaneig(10, true, false);
+        QCOMPARE(escaneig->PosicioEscaneig(), primera);
+        tecles[ButtonMenys]->setVisible(menysAlFinal);
+        while (teclaSotaElPunter() != ButtonNou)
+            escaneig->TimerEscaneigTimer();
+        QCOMPARE(escaneig->PosicioEscaneig(), despres);
+    }
+
+    void interval_data()
+    {
+        QTest::addColumn<int>("valor");
+        QTest::addColumn<int>("acceleracio");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("1") << 1 << 1 << 100;
+        QTest::newRow("10") << 10 << 1 << 1000;
+        QTest::newRow("50") << 50 << 1 << 5000;
+        QTest::newRow("10, clock ten times faster") << 10 << 10 << 100;
+        QTest::newRow("1, clock far faster") << 1 << 1000 << 1;
+    }
+
+    void interval()
+    {
+        QFETCH(int, valor);
+        QFETCH(int, acceleracio);
+        QFETCH(int, ms);
+        Rellotge::setAcceleracio(acceleracio);
+        escaneig->IniciarEscaneig(valor, false, false);
+        QCOMPARE(escaneig->TimerEscaneig()->interval(), ms);
+        QVERIFY(!escaneig->TimerEscaneig()->isActive());
+    }
+
+    void timerTicksMove()
+    {
+        Rellotge::setAcceleracio(100); // 10 program seconds in 100 ms
+        escaneig->IniciarEscaneig(10, true, false);
+        QTRY_COMPARE_WITH_TIMEOUT(teclaSotaElPunter(), 2, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(teclaSotaElPunter(), 3, 5000);
+    }
+
+    void sameIntervalKeepsThePeriod()
+    {
+        QTimer *timer = escaneig->TimerEscaneig();
+        escaneig->IniciarEscaneig(50, true, false);
+        const int inici = timer->remainingTime();
+        QTRY_VERIFY(timer->remainingTime() <= inici - 30);
+
+        escaneig->IniciarEscaneig(50, true, false);
+        QVERIFY2(timer->remainingTime() <= inici - 30, "the period must go on");
+        QVERIFY(timer->isActive());
+
+        escaneig->IniciarEscaneig(49, true, false);
+        QVERIFY2(timer->remainingTime() > 4900 - 30, "a new interval starts a new period");
+    }
+
+    void setupRestartsThePassFromTheFirstKey()
+    {
+        escaneig->IniciarEscaneig(10, true, false);
+        for (int i = 0; i < 5; ++i)
+            escaneig->TimerEscaneigTimer();
+        escaneig->IniciarEscaneig(10, true, false);
+        escaneig->TimerEscaneigTimer();
+        QCOMPARE(teclaSotaElPunter(), 1);
+    }
+
+    void directedPass_data()
+    {
+        QTest::addColumn<bool>("menys");
+        QTest::addColumn<int>("primera");
+        QTest::newRow("minus hidden") << false << 1;
+        QTest::newRow("minus shown") << true << 0;
+    }
+
+    // Every right press moves on one key, whichever key received it.
+    void directedPass()
+    {
+        QFETCH(bool, menys);
+        QFETCH(int, primera);
+        tecles[ButtonMenys]->setVisible(menys);
+        dirigit = true;
+        escaneig->IniciarEscaneig(10, false, true);
+        QCOMPARE(teclaSotaElPunter(), primera);
+        QVERIFY(!escaneig->TimerEscaneig()->isActive());
+        for (int esperada = primera + 1; esperada < Escaneig::NombrePunts; ++esperada) {
+            premerDreta(tecles[(esperada * 5) % Escaneig::NombrePunts]);
+            QCOMPARE(teclaSotaElPunter(), esperada);
+        }
+        premerDreta(tecles[Button7]);
+        QCOMPARE(teclaSotaElPunter(), primera);
+    }
+
+    void directedRightPressOnSevenWhileOnThree()
+    {
+        dirigit = true;
+        escaneig->IniciarEscaneig(10, false, true);
+        while (teclaSotaElPunter() != Button3)
+            premerDreta(tecles[ButtonNou]);
+        QSignalSpy clics(qobject_cast<QPushButton *>(tecles[Button7]), &QPushButton::clicked);
+        premerDreta(tecles[Button7]);
+        QCOMPARE(teclaSotaElPunter(), Button4);
+        QCOMPARE(clics.count(), 0);
+    }
+
+    // A switch pressed twice in quick succession gives a double click.
+    void directedQuickSecondPressMovesAgain()
+    {
+        dirigit = true;
+        escaneig->IniciarEscaneig(10, false, true);
+        QTest::mousePress(tecles[Button3], Qt::RightButton);
+        QTest::mouseRelease(tecles[Button3], Qt::RightButton);
+        QTest::mouseDClick(tecles[Button3], Qt::RightButton);
+        QCOMPARE(teclaSotaElPunter(), 3);
+    }
+
+    void rightPressStopsAutomaticScan()
+    {
+        escaneig->IniciarEscaneig(10, true, false);
+        escaneig->TimerEscaneigTimer();
+        escaneig->TimerEscaneigTimer();
+        QSignalSpy clics(qobject_cast<QPushButton *>(tecles[2]), &QPushButton::clicked);
+        premerDreta(tecles[2]);
+        QVERIFY(!escaneig->TimerEscaneig()->isActive());
+        QVERIFY(escaneig->Marc()->isHidden());
+        QCOMPARE(teclaSotaElPunter(), 2);
+        QCOMPARE(clics.count(), 0);
+        // Only a new set-up with automatic scanning ticked starts it again.
+        premerDreta(tecles[2]);
+        QVERIFY(!escaneig->TimerEscaneig()->isActive());
+        escaneig->IniciarEscaneig(10, true, false);
+        QVERIFY(escaneig->TimerEscaneig()->isActive());
+    }
+
+    void leftPressWorksTheKeyAndTheScanGoesOn_data()
+    {
+        QTest::addColumn<bool>("dirigitMarcat");
+        QTest::newRow("automatic") << false;
+        QTest::newRow("directed") << true;
+    }
+
+    void leftPressWorksTheKeyAndTheScanGoesOn()
+    {
+        QFETCH(bool, dirigitMarcat);
+        dirigit = dirigitMarcat;
+        escaneig->IniciarEscaneig(10, !dirigitMarcat, dirigitMarcat);
+        for (int i = 0; i < 3; ++i)
+            escaneig->TimerEscaneigTimer();
+        const int sota = teclaSotaElPunter();
+        const int posicio = escaneig->PosicioEscaneig();
+        auto *tecla = qobject_cast<QPushButton *>(tecles[sota]);
+        QSignalSpy clics(tecla, &QPushButton::clicked);
+        QTest::mouseClick(tecla, Qt::LeftButton);
+        QCOMPARE(clics.count(), 1);
+        QCOMPARE(escaneig->PosicioEscaneig(), posicio);
+        QCOMPARE(escaneig->TimerEscaneig()->isActive(), !dirigitMarcat);
+        escaneig->TimerEscaneigTimer();
+        QCOMPARE(teclaSotaElPunter(), sota + 1);
+    }
+
+    void rightPressAwayFromTheKeys_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("dirigitMarcat");
+        for (const char *nom : {"LabelOperacio", "EditResultat", "Panel"}) {
+            QTest::newRow(qPrintable(QString(nom) + ", automatic")) << QString(nom) << false;
+            QTest::newRow(qPrintable(QString(nom) + ", directed")) << QString(nom) << true;
+        }
+    }
+
+    void rightPressAwayFromTheKeys()
+    {
+        QFETCH(QString, nom);
+        QFETCH(bool, dirigitMarcat);
+        dirigit = dirigitMarcat;
+        escaneig->IniciarEscaneig(10, !dirigitMarcat, dirigitMarcat);
+        escaneig->TimerEscaneigTimer();
+        const QPoint abans = QCursor::pos();
+        auto *lloc = finestra->findChild<QWidget *>(nom);
+        QVERIFY(lloc);
+        premerDreta(lloc);
+        QCOMPARE(QCursor::pos(), abans);
+        QCOMPARE(escaneig->TimerEscaneig()->isActive(), !dirigitMarcat);
+        QVERIFY(escaneig->Marc()->isVisible());
+    }
+
+    void rightPressOnADisabledKeyChangesNothing()
+    {
+        dirigit = true;
+        escaneig->IniciarEscaneig(10, false, true);
+        tecles[11]->setEnabled(false);
+        premerDreta(tecles[11]);
+        QCOMPARE(teclaSotaElPunter(), 1);
+    }
+
+    void movedWindow()
+    {
+        escaneig->IniciarEscaneig(10, true, false);
+        escaneig->TimerEscaneigTimer();
+        const QPoint origen = finestra->mapToGlobal(QPoint(0, 0));
+        finestra->move(finestra->pos() + QPoint(37, 23));
+        QTRY_COMPARE(finestra->mapToGlobal(QPoint(0, 0)), origen + QPoint(37, 23));
+        escaneig->TimerEscaneigTimer();
+        QCOMPARE(QCursor::pos(), finestra->mapToGlobal(QPoint(164, 304)));
+    }
+
+    void setupWithoutAutomaticStopsARunningScan_data()
+    {
+        QTest::addColumn<bool>("dirigitMarcat");
+        QTest::addColumn<int>("sota");
+        QTest::newRow("off") << false << 3;
+        QTest::newRow("directed") << true << 1;
+    }
+
+    void setupWithoutAutomaticStopsARunningScan()
+    {
+        QFETCH(bool, dirigitMarcat);
+        QFETCH(int, sota);
+        escaneig->IniciarEscaneig(10, true, false);
+        escaneig->TimerEscaneigTimer();
+        escaneig->TimerEscaneigTimer();
+        escaneig->TimerEscaneigTimer();
+        escaneig->IniciarEscaneig(10, false, dirigitMarcat);
+        QVERIFY(!escaneig->TimerEscaneig()->isActive());
+        QCOMPARE(teclaSotaElPunter(), sota);
+        QCOMPARE(escaneig->Marc()->isVisible(), dirigitMarcat);
+    }
+
+    void frameFollowsTheKey()
+    {
+        MarcEscaneig *marc = escaneig->Marc();
+        QVERIFY(marc->testAttribute(Qt::WA_TransparentForMouseEvents));
+        escaneig->IniciarEscaneig(1, true, false);
+        QVERIFY(marc->isHidden());
+        for (int i = 1; i < Escaneig::NombrePunts; ++i) {
+            escaneig->TimerEscaneigTimer();
+            const QRect tecla(tecles[i]->mapTo(finestra.get(), QPoint(0, 0)), tecles[i]->size());
+            QVERIFY(marc->isVisible());
+            QCOMPARE(marc->geometry(), tecla.adjusted(-6, -6, 6, 6));
+            // The frame is a ring around the key: nothing of the key is covered.
+            QVERIFY(!marc->mask().intersects(tecla.translated(-marc->pos())));
+            QCOMPARE(finestra->childAt(tecla.center()), tecles[i]);
+        }
+        escaneig->IniciarEscaneig(1, false, false);
+        QVERIFY(marc->isHidden());
+    }
+
+    // The frame is drawn over the keys: black outside, yellow next to the key.
+    void frameIsPaintedAroundTheKey()
+    {
+        escaneig->IniciarEscaneig(10, true, false);
+        escaneig->TimerEscaneigTimer();
+        const QImage imatge = finestra->grab().toImage();
+        const QRect tecla = tecles[1]->geometry();
+        QCOMPARE(imatge.pixelColor(tecla.left() - 6, tecla.center().y()), QColor(Qt::black));
+        QCOMPARE(imatge.pixelColor(tecla.left() - 1, tecla.center().y()), QColor(Qt::yellow));
+        QCOMPARE(imatge.pixelColor(tecla.center().x(), tecla.bottom() + 6), QColor(Qt::black));
+        QVERIFY(imatge.pixelColor(tecla.center()) != QColor(Qt::yellow));
+    }
+};
+
+QTEST_MAIN(TestEscaneig)
+#include "tst_escaneig.moc"
