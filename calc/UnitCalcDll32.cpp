@@ -1,0 +1,48 @@
+#include "UnitCalcDll32.h"
+
+#include "AnalitzadorExpressio.h"
+
+namespace
+{
+
+constexpr std::size_t kCaractersMaxims = 255;
+constexpr std::string_view kErrorAnalisi = "ERROR D'ANÀLISIS";
+constexpr std::string_view kErrorCalcul = "ERROR DE CÀLCUL";
+
+// Cuts a UTF-8 text to its first `maxim` characters, never inside one.
+// Each byte that is not a continuation byte starts a character.
+void Tallar(std::string &text, std::size_t maxim)
+{
+    std::size_t caracters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        bool continuacio = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (!continuacio && ++caracters > maxim) {
+            text.resize(i);
+            return;
+        }
+    }
+}
+
+std::string AmbError(std::string_view text, std::string_view error)
+{
+    std::string resultat;
+    resultat.reserve(text.size() + 3 + error.size());
+    resultat.append(text).append(" = ").append(error);
+    Tallar(resultat, kCaractersMaxims);
+    return resultat;
+}
+
+} // namespace
+
+std::string AvaluarExpressio(std::string_view text)
+{
+    calc::TaulaTokens taula;
+    if (calc::AnalitzarExpressio(text, 0, taula) != calc::kAnalisiCorrecta)
+        return AmbError(text, kErrorAnalisi);
+    double valor = 0;
+    if (calc::CalcularExpressio(taula, 0.0, valor) != calc::kCalculCorrecte)
+        return AmbError(text, kErrorCalcul);
+    std::string resultat = calc::FormatarResultat(valor);
+    Tallar(resultat, kCaractersMaxims);
+    return resultat;
+}
