@@ -25,17 +25,26 @@ public:
     const QString &cami() const { return m_cami; }
 
     QString ReadString(const QString &seccio, const QString &clau, const QString &perDefecte) const;
-    // Throws ErrorEscriptura when the file cannot be written.
+    // Values are capped at what the program's 1024-byte buffer holds.
+    static constexpr qsizetype MidaMaximaValor = 1023;
+
+    // Throws ErrorEscriptura when the file cannot be written (or cannot be
+    // read, since rewriting it would then lose the other keys).
     void WriteString(const QString &seccio, const QString &clau, const QString &valor);
 
     // Where the program keeps `nomFitxer` ("trimbol.ini"): beside the
     // executable when that folder is writable or the file already exists
     // there, otherwise in the user's configuration folder.
     static QString camiPrograma(const QString &nomFitxer);
+    // The same choice for a given program folder.
+    static QString camiPrograma(const QString &nomFitxer, const QString &carpetaPrograma);
     // A family file shared with sibling programs ("projectevorelk.ini"):
     // always in the user's configuration folder.
     static QString camiFamilia(const QString &nomFitxer);
 
 private:
+    QByteArray contingutPerReescriure() const;
+    void desar(const QByteArray &dades) const;
+
     QString m_cami;
 };
