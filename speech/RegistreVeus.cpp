@@ -1,0 +1,47 @@
+#include "RegistreVeus.h"
+
+#include "ErrorVeu.h"
+#include "VeuQt.h"
+
+#include <QHash>
+
+namespace {
+
+QHash<QString, RegistreVeus::Fabrica> Inicials()
+{
+    return {
+        {QStringLiteral("Speech.SpVoice"),
+         [] { return std::make_unique<VeuQt>(QStringLiteral("speechd")); }},
+        {QStringLiteral("SAPI.SpVoice"),
+         [] { return std::make_unique<VeuQt>(QStringLiteral("flite")); }},
+    };
+}
+
+QHash<QString, RegistreVeus::Fabrica> &Classes()
+{
+    static QHash<QString, RegistreVeus::Fabrica> classes = Inicials();
+    return classes;
+}
+
+} // namespace
+
+void RegistreVeus::Registrar(const QString &nomClasse, Fabrica fabrica)
+{
+    Classes().insert(nomClasse, std::move(fabrica));
+}
+
+void RegistreVeus::Restablir()
+{
+    Classes() = Inicials();
+}
+
+std::unique_ptr<ObjecteVeu> RegistreVeus::Crear(const QString &nomClasse)
+{
+    const auto fabrica = Classes().value(nomClasse);
+    if (!fabrica)
+        throw ErrorVeu("no such voice class");
+    auto objecte = fabrica();
+    if (!objecte)
+        throw ErrorVeu("the voice class made no object");
+    return objecte;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CuaParla.h"
+#include "ObjecteVeu.h"
+
+#include <QTextToSpeech>
+
+#include <memory>
+
+// A voice object over one engine of Qt TextToSpeech ("speechd", "flite").
+class VeuQt : public ObjecteVeu
+{
+public:
+    // Throws ErrorVeu when the engine is not installed or is in its error
+    // state (speechd without a running speech service, for instance).
+    explicit VeuQt(const QString &motor);
+    ~VeuQt() override;
+
+    LlistaVeus GetVoices() override;
+    void setVoice(const Veu &veu) override;
+    void Speak(const QString &text, int flags) override;
+    void Skip(const QString &tipus, int nombre) override;
+
+private:
+    static QString Descripcio(const QVoice &veu, const QLocale &locale);
+    void ComprovarEstat() const;
+
+    std::unique_ptr<QTextToSpeech> m_tts;
+    CuaParla m_cua;
+};
