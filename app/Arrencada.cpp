@@ -1,0 +1,50 @@
+#include "Arrencada.h"
+
+#include "ui_TFormPrincipal.h"
+#include "TFormTTSUi.h"
+
+#include <QTimer>
+
+namespace {
+const QString Trimbol = QStringLiteral("TRIMBOL");
+}
+
+// The options window hides its speech test controls: the program always
+// creates it that way.
+Arrencada::Arrencada(const QString &camiConfiguracio)
+    : FormTTS(FormPrincipal, camiConfiguracio, /*ocultarProvesVeu=*/true)
+{
+    FormPrincipal.setFinestres(&AboutBox, &FormJocs, &FormTTS);
+}
+
+void Arrencada::Iniciar(int duradaSplash)
+{
+    FormPrincipal.show();
+    AboutBox.MostrarSplash(duradaSplash);
+    RestaurarOpcions();
+    FormTTS.RadioButtonTM1XClick();
+    // The restart above wrote a header: the record starts empty all the same.
+    FormPrincipal.ui->MemoCarpeta->clear();
+    QTimer::singleShot(0, &FormPrincipal, &TFormPrincipal::SpeedButtonMenuClick);
+}
+
+void Arrencada::RestaurarOpcions()
+{
+    FitxerConfiguracio &fitxer = FormTTS.configuracio();
+    // Values are compared exactly: "si" is not "SI".
+    if (fitxer.ReadString(Trimbol, QStringLiteral("LLENGUA"), QStringLiteral("1")) ==
+        QLatin1String("2")) {
+        FormPrincipal.MenuCastellaClick();
+        FormTTS.ui->CheckBoxMenuCastellano->setChecked(true);
+    } else {
+        FormPrincipal.MenuCatalaClick();
+    }
+    if (fitxer.ReadString(Trimbol, QStringLiteral("LLEGIR"), QStringLiteral("NO")) ==
+        QLatin1String("SI")) {
+        FormTTS.ui->CheckBoxLlegirResultat->setChecked(true);
+        FormPrincipal.PausaResposta = 3000;
+    }
+    if (fitxer.ReadString(Trimbol, QStringLiteral("CheckBoxNoVeure"), QStringLiteral("NO")) ==
+        QLatin1String("SI"))
+        FormPrincipal.ui->CheckBoxNoVeure->setChecked(true);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "Textos.h"
+
+class QWidget;
+
+// Sets the captions of a window's controls (buttons, labels, check boxes and
+// menu actions), each found by its objectName, in the given language.
+void AplicarTextos(QWidget *finestra, std::span<const TextControl> textos, Llengua llengua);

@@ -1,0 +1,559 @@
+#include "TFormPrincipal.h"
+
+#include "Esperar.h"
+#include "IdiomaFinestres.h"
+#include "InformarError.h"
+#include "MenuIcona.h"
+#include "Rellotge.h"
+#include "TFormJocs.h"
+#include "TFormTTS.h"
+#include "UnitCalcDll32.h"
+#include "ui_TFormJocs.h"
+#include "ui_TFormPrincipal.h"
+#include "TFormTTSUi.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QLocale>
+#include <QScreen>
+#include <QStyle>
+#include <QTime>
+
+namespace {
+const QString Tab = QStringLiteral("\t");
+
+QString horaActual() { return QLocale().toString(QTime::currentTime(), QLocale::LongFormat); }
+} // namespace
+
+TFormPrincipal::TFormPrincipal(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TFormPrincipal>())
+{
+    ui->setupUi(this);
+    setFixedSize(561, 503);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (const QScreen *pantalla = QGuiApplication::primaryScreen())
+        move(pantalla->availableGeometry().center() - rect().center());
+
+    ui->SpeedButtonMenu->setIcon(MenuIcona());
+    ui->SpeedButtonMenu->setIconSize(QSize(56, 56));
+    ui->BitBtnDAcord->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui->BitBtnDAcord->setIconSize(QSize(24, 24));
+
+    TimerCompeEnrera.setObjectName(QStringLiteral("TimerCompeEnrera"));
+    TimerContrarelloge.setObjectName(QStringLiteral("TimerContrarelloge"));
+    for (QTimer *temporitzador : {&TimerCompeEnrera, &TimerContrarelloge})
+        temporitzador->setInterval(Rellotge::durada(1000));
+
+    connectarControls();
+    FormCreate();
+}
+
+TFormPrincipal::~TFormPrincipal() = default;
+
+void TFormPrincipal::FormCreate()
+{
+    NombrePreguntes = 0;
+    NombreCorrectes = 0;
+    PausaResposta = 1500;
+    PausaNovaPregunta = 4000;
+    SembrarAleatori();
+    ui->EditResultat->clear();
+    // The menu is never attached to the window: its items are named commands.
+}
+
+void TFormPrincipal::connectarControls()
+{
+    const std::array<QPushButton *, 10> digits{ui->Button0, ui->Button1, ui->Button2, ui->Button3,
+                                               ui->Button4, ui->Button5, ui->Button6, ui->Button7,
+                                               ui->Button8, ui->Button9};
+    for (int i = 0; i < 10; ++i)
+        connect(digits[i], &QPushButton::clicked, this, [this, i] { ButtonDigitClick(i); });
+    connect(ui->ButtonMenys, &QPushButton::clicked, this, &TFormPrincipal::ButtonMenysClick);
+    connect(ui->ButtonEsborrar, &QPushButton::clicked, this, &TFormPrincipal::ButtonEsborrarClick);
+    connect(ui->ButtonNou, &QPushButton::clicked, this, &TFormPrincipal::ButtonNouClick);
+    connect(ui->BitBtnDAcord, &QPushButton::clicked, this, &TFormPrincipal::BitBtnDAcordClick);
+    // D'acord is the default button: Enter in the answer box checks the answer.
+    connect(ui->EditResultat, &QLineEdit::returnPressed, this, [this] {
+        if (ui->BitBtnDAcord->isEnabled() && ui->BitBtnDAcord->isVisible())
+            BitBtnDAcordClick();
+    });
+    connect(ui->CheckBoxNoVeure, &QCheckBox::toggled, this, &TFormPrincipal::CheckBoxNoVeureClick);
+    connect(ui->SpeedButtonMenu, &QToolButton::clicked, this, &TFormPrincipal::SpeedButtonMenuClick);
+    connect(&TimerCompeEnrera, &QTimer::timeout, this, &TFormPrincipal::TimerCompeEnreraTimer);
+    connect(&TimerContrarelloge, &QTimer::timeout, this, &TFormPrincipal::TimerContrarellogeTimer);
+
+    connect(ui->MenuSortir, &QAction::triggered, this, &TFormPrincipal::MenuSortirClick);
+    connect(ui->MenuOpcions, &QAction::triggered, this, &TFormPrincipal::AturarJocs);
+    connect(ui->MenuCatala, &QAction::triggered, this, &TFormPrincipal::MenuCatalaClick);
+    connect(ui->MenuCastella, &QAction::triggered, this, &TFormPrincipal::MenuCastellaClick);
+    connect(ui->MenuVeureElsBotonsNumerics, &QAction::triggered, this,
+            &TFormPrincipal::MenuVeureElsBotonsNumericsClick);
+    connect(ui->MenuIniciarDeNou, &QAction::triggered, this, &TFormPrincipal::MenuIniciarDeNouClick);
+    connect(ui->MenuFerElMaximDOperacions, &QAction::triggered, this,
+            &TFormPrincipal::MenuFerElMaximDOperacionsClick);
+    connect(ui->MenuContraRellotge, &QAction::triggered, this,
+            &TFormPrincipal::MenuContraRellotgeClick);
+    connect(ui->MenuCopiarALaCarpeta, &QAction::triggered, this,
+            &TFormPrincipal::MenuCopiarALaCarpetaClick);
+    connect(ui->MenuParlantDe, &QAction::triggered, this, &TFormPrincipal::MenuParlantDeClick);
+}
+
+void TFormPrincipal::setFinestres(QDialog *about, TFormJocs *jocs, TFormTTS *opcions)
+{
+    m_about = about;
+    m_jocs = jocs;
+    m_opcions = opcions;
+}
+
+void TFormPrincipal::SembrarAleatori()
+{
+    m_generador.Sembrar(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
+}
+
+// ---------------------------------------------------------------------------
+// Questions and practice runs
+
+TipusOperacio TFormPrincipal::TipusTriat() const
+{
+    const auto &o = *m_opcions->ui;
+    const std::array<std::pair<QRadioButton *, TipusOperacio>, 10> ordre{{
+        {o.RadioButtonTS1X, TipusOperacio::TS1X},
+        {o.RadioButtonTM1X, TipusOperacio::TM1X},
+        {o.RadioButtonTR1X, TipusOperacio::TR1X},
+        {o.RadioButtonTD1X, TipusOperacio::TD1X},
+        {o.RadioButtonSE1X, TipusOperacio::SE1X},
+        {o.RadioButtonS3E1X, TipusOperacio::S3E1X},
+        {o.RadioButtonME1X, TipusOperacio::ME1X},
+        {o.RadioButtonM3E1X, TipusOperacio::M3E1X},
+        {o.RadioButtonSE2X, TipusOperacio::SE2X},
+        {o.RadioButtonME2X, TipusOperacio::ME2X},
+    }};
+    for (const auto &[boto, tipus] : ordre)
+        if (boto->isChecked())
+            return tipus;
+    return TipusOperacio::TM1X;
+}
+
+void TFormPrincipal::setOperacio(const QString &text)
+{
+    ui->LabelOperacio->setText(text);
+    ui->LabelOperacio->adjustSize();
+}
+
+void TFormPrincipal::GenerarPregunta()
+{
+    setOperacio(m_generador.Generar(TipusTriat(), m_opcions->TaulaMaxima));
+    if (LlegirResultat())
+        ParlarOperacio(ui->LabelOperacio->text());
+    ui->EditResultat->setFocus();
+}
+
+void TFormPrincipal::RetolarComptadors()
+{
+    ui->LabelPreguntes->setText(TextPreguntes + QStringLiteral(": ") + QString::number(NombrePreguntes));
+    ui->LabelCorrectes->setText(TextCorrectes + QStringLiteral(": ") + QString::number(NombreCorrectes));
+}
+
+void TFormPrincipal::ReiniciarSessio(const QString &titol)
+{
+    NombrePreguntes = 0;
+    NombreCorrectes = 0;
+    SembrarAleatori();
+    RetolarComptadors();
+    AfegirRegistre(QString());
+    AfegirRegistre(horaActual());
+    ui->EditResultat->clear();
+    AfegirRegistre(titol);
+    TitolSessio = titol;
+}
+
+void TFormPrincipal::MenuIniciarDeNouClick()
+{
+    ReiniciarSessio(TitolSessio);
+    GenerarPregunta();
+}
+
+// ---------------------------------------------------------------------------
+// The record of work
+
+void TFormPrincipal::AfegirRegistre(const QString &linia)
+{
+    ui->MemoCarpeta->appendPlainText(linia);
+}
+
+QString TFormPrincipal::LiniaResposta(const QString &pregunta, const QString &resposta,
+                                      const QString &marca) const
+{
+    return pregunta + Tab + resposta + Tab + marca + Tab + QStringLiteral("P:") + Tab +
+           QString::number(NombrePreguntes) + Tab + QStringLiteral("C:") + Tab +
+           QString::number(NombreCorrectes);
+}
+
+void TFormPrincipal::MenuCopiarALaCarpetaClick()
+{
+    AturarJocs();
+    AfegirRegistre(QString());
+    AfegirRegistre(horaActual());
+    AfegirRegistre(QString());
+    QString text = ui->MemoCarpeta->toPlainText();
+#ifdef Q_OS_WIN
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+#endif
+    if (QClipboard *portapapers = QGuiApplication::clipboard())
+        portapapers->setText(text);
+}
+
+// ---------------------------------------------------------------------------
+// Answer entry and checking
+
+void TFormPrincipal::FocusResultat()
+{
+    ui->EditResultat->setFocus();
+    ui->EditResultat->end(false);
+}
+
+void TFormPrincipal::ButtonDigitClick(int digit)
+{
+    ui->EditResultat->setText(ui->EditResultat->text() + QString::number(digit));
+    FocusResultat();
+}
+
+void TFormPrincipal::ButtonMenysClick()
+{
+    QString text = ui->EditResultat->text();
+    if (text.startsWith(QLatin1Char('-')))
+        text.remove(0, 1);
+    else
+        text.prepend(QLatin1Char('-'));
+    ui->EditResultat->setText(text);
+    FocusResultat();
+}
+
+void TFormPrincipal::ButtonEsborrarClick()
+{
+    ui->EditResultat->clear();
+    FocusResultat();
+}
+
+QString TFormPrincipal::RespostaEsperada() const
+{
+    // The evaluator reads a letter x as its variable and a point as a
+    // decimal point: both multiplication signs become "*".
+    QString expressio = ui->LabelOperacio->text();
+    expressio.replace(QLatin1Char('x'), QLatin1Char('*'));
+    expressio.replace(QLatin1Char('.'), QLatin1Char('*'));
+    return QString::fromStdString(AvaluarExpressio(expressio.toStdString()));
+}
+
+void TFormPrincipal::ActivarBotonsResposta(bool actius)
+{
+    ui->BitBtnDAcord->setEnabled(actius);
+    ui->ButtonNou->setEnabled(actius);
+}
+
+bool TFormPrincipal::LlegirResultat() const
+{
+    return m_opcions && m_opcions->ui->CheckBoxLlegirResultat->isChecked();
+}
+
+bool TFormPrincipal::JocEnCurs() const
+{
+    return TimerCompeEnrera.isActive() || TimerContrarelloge.isActive();
+}
+
+void TFormPrincipal::ButtonNouClick()
+{
+    ActivarBotonsResposta(false);
+    const QString pregunta = ui->LabelOperacio->text();
+    setOperacio(pregunta + QStringLiteral(" = ") + RespostaEsperada());
+    ui->EditResultat->clear();
+    if (LlegirResultat())
+        ParlarOperacio(ui->LabelOperacio->text());
+    Esperar(PausaNovaPregunta);
+    if (m_tancat)
+        return;
+    GenerarPregunta();
+    ++NombrePreguntes;
+    RetolarComptadors();
+    // The line names the question now shown: the new one.
+    AfegirRegistre(ui->LabelOperacio->text() + Tab + Tab + QStringLiteral("NC") + Tab +
+                   QStringLiteral("P:") + Tab + QString::number(NombrePreguntes) + Tab +
+                   QStringLiteral("C:") + Tab + QString::number(NombreCorrectes));
+    ui->EditResultat->setFocus();
+    ActivarBotonsResposta(true);
+}
+
+void TFormPrincipal::BitBtnDAcordClick()
+{
+    ActivarBotonsResposta(false);
+    ++NombrePreguntes;
+    RetolarComptadors();
+    const QString pregunta = ui->LabelOperacio->text();
+    const QString esperada = RespostaEsperada();
+    const QString resposta = ui->EditResultat->text().remove(QLatin1Char('+'));
+    ui->EditResultat->setEnabled(false);
+    if (resposta == esperada)
+        CamiCorrecte(pregunta, esperada);
+    else
+        CamiIncorrecte(pregunta);
+    if (m_tancat)
+        return;
+    ui->EditResultat->setFocus();
+    ActivarBotonsResposta(true);
+}
+
+void TFormPrincipal::CamiCorrecte(const QString &pregunta, const QString &esperada)
+{
+    ++NombreCorrectes;
+    RetolarComptadors();
+    AfegirRegistre(
+        LiniaResposta(pregunta + QStringLiteral(" = "), ui->EditResultat->text(), QStringLiteral("C")));
+    setOperacio(pregunta + QStringLiteral(" = ") + esperada);
+    ui->EditResultat->setText(TextBe);
+    QString lloanca = ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe;
+    lloanca.replace(QLatin1Char('='), QLatin1Char(','));
+    if (LlegirResultat())
+        ParlarOperacio(lloanca);
+    // During a game a correct answer moves on at once.
+    if (!JocEnCurs())
+        Esperar(PausaResposta);
+    if (m_tancat)
+        return;
+    ui->EditResultat->setEnabled(true);
+    ui->EditResultat->clear();
+    ComprovarFinalJoc2();
+    if (m_tancat)
+        return;
+    GenerarPregunta();
+}
+
+void TFormPrincipal::CamiIncorrecte(const QString &pregunta)
+{
+    AfegirRegistre(LiniaResposta(pregunta + QStringLiteral(" =| "), ui->EditResultat->text(),
+                                 QStringLiteral("I")));
+    setOperacio(pregunta + QStringLiteral(" = ") + TextNoCorrecte);
+    if (LlegirResultat())
+        ParlarOperacio(TextNoCorrecte);
+    Esperar(PausaResposta);
+    if (m_tancat)
+        return;
+    ui->EditResultat->setEnabled(true);
+    setOperacio(pregunta);
+    ui->EditResultat->clear();
+    if (LlegirResultat())
+        ParlarOperacio(pregunta);
+}
+
+void TFormPrincipal::CheckBoxNoVeureClick()
+{
+    const bool amagar = ui->CheckBoxNoVeure->isChecked();
+    ui->LabelOperacio->setVisible(!amagar);
+    if (!m_opcions)
+        return;
+    try {
+        m_opcions->configuracio().WriteString(QStringLiteral("TRIMBOL"),
+                                              QStringLiteral("CheckBoxNoVeure"),
+                                              amagar ? QStringLiteral("SI") : QStringLiteral("NO"));
+    } catch (const ErrorEscriptura &error) {
+        InformarError(this, QString::fromStdString(error.what()));
+    }
+}
+
+void TFormPrincipal::MostrarButtonMenys(bool visible) { ui->ButtonMenys->setVisible(visible); }
+
+void TFormPrincipal::MenuVeureElsBotonsNumericsClick()
+{
+    // The action toggles its own tick before this runs.
+    const bool veure = ui->MenuVeureElsBotonsNumerics->isChecked();
+    for (QWidget *tecla : {static_cast<QWidget *>(ui->ButtonMenys), static_cast<QWidget *>(ui->Button0),
+                          static_cast<QWidget *>(ui->Button1), static_cast<QWidget *>(ui->Button2),
+                          static_cast<QWidget *>(ui->Button3), static_cast<QWidget *>(ui->Button4),
+                          static_cast<QWidget *>(ui->Button5), static_cast<QWidget *>(ui->Button6),
+                          static_cast<QWidget *>(ui->Button7), static_cast<QWidget *>(ui->Button8),
+                          static_cast<QWidget *>(ui->Button9), static_cast<QWidget *>(ui->ButtonEsborrar)})
+        tecla->setVisible(veure);
+    setFixedHeight(veure ? 488 : 318);
+}
+
+// ---------------------------------------------------------------------------
+// The options cycle and the timed games
+
+void TFormPrincipal::SpeedButtonMenuClick()
+{
+    AturarJocs();
+    m_opcions->ModeTriat = TFormTTS::ModeNormal;
+    m_opcions->exec();
+    if (m_tancat)
+        return;
+    switch (m_opcions->ModeTriat) {
+    case TFormTTS::ModeJoc1:
+        MenuFerElMaximDOperacionsClick();
+        break;
+    case TFormTTS::ModeJoc2:
+        MenuContraRellotgeClick();
+        break;
+    case TFormTTS::ModeSortir:
+        MenuSortirClick();
+        break;
+    default:
+        MenuIniciarDeNouClick();
+        break;
+    }
+    if (m_tancat)
+        return;
+    // Scanning is set up here.
+}
+
+void TFormPrincipal::AturarJocs()
+{
+    TimerCompeEnrera.stop();
+    TimerContrarelloge.stop();
+    ui->LabelCompteEnrera->hide();
+}
+
+void TFormPrincipal::IniciarJoc(QTimer &temporitzador, const QString &textInicial,
+                                const QString &titol)
+{
+    m_opcions->Close();
+    TimerCompeEnrera.stop();
+    TimerContrarelloge.stop();
+    ui->LabelCompteEnrera->setText(textInicial);
+    ui->LabelCompteEnrera->show();
+    setOperacio(QString());
+    m_jocs->setWindowTitle(QStringLiteral("Trimbol - ") + titol);
+    m_jocs->ui->LabelInformacio->setText(TextPreparats);
+    QApplication::beep();
+    // Any way of closing the prompt goes ahead: it has no cancel.
+    m_jocs->exec();
+    if (m_tancat)
+        return;
+    MenuIniciarDeNouClick();
+    temporitzador.start();
+}
+
+void TFormPrincipal::MenuFerElMaximDOperacionsClick()
+{
+    IniciarJoc(TimerCompeEnrera, QString::number(SegonsJoc1),
+               m_opcions->ui->BitBtnOperacions60->text());
+}
+
+void TFormPrincipal::MenuContraRellotgeClick()
+{
+    IniciarJoc(TimerContrarelloge, QStringLiteral("0"), m_opcions->ui->BitBtnContrarrellotge->text());
+    if (m_tancat)
+        return;
+    // The race is timed from here, once the prompt is closed and the first
+    // question is on display.
+    IniciJoc2 = Rellotge::GetTickCount();
+}
+
+void TFormPrincipal::MostrarJocs(const QString &informacio)
+{
+    m_jocs->ui->LabelInformacio->setText(informacio);
+    QApplication::beep();
+    m_jocs->exec();
+}
+
+void TFormPrincipal::TimerCompeEnreraTimer()
+{
+    const QString restants = QString::number(ui->LabelCompteEnrera->text().toInt() - 1);
+    ui->LabelCompteEnrera->setText(restants);
+    if (restants != QLatin1String("0"))
+        return;
+    TimerCompeEnrera.stop();
+    MostrarJocs(ui->LabelPreguntes->text() + QStringLiteral(" - ") + ui->LabelCorrectes->text());
+    ui->LabelCompteEnrera->hide();
+}
+
+void TFormPrincipal::TimerContrarellogeTimer()
+{
+    ui->LabelCompteEnrera->setText(QString::number(ui->LabelCompteEnrera->text().toInt() + 1));
+}
+
+QString TFormPrincipal::TextTemps(std::uint32_t ms)
+{
+    // Tenths, an exact half going to the even neighbour, in whole numbers so
+    // that 83 450 ms is exactly 834.5 tenths.
+    std::uint32_t decimes = ms / 100;
+    const std::uint32_t resta = ms % 100;
+    if (resta > 50 || (resta == 50 && decimes % 2 == 1))
+        ++decimes;
+    if (decimes % 10 == 0)
+        return QString::number(decimes / 10);
+    return QString::number(decimes / 10) + QLocale().decimalPoint() + QString::number(decimes % 10);
+}
+
+void TFormPrincipal::ComprovarFinalJoc2()
+{
+    if (NombreCorrectes != CorrectesJoc2 || !TimerContrarelloge.isActive())
+        return;
+    const std::uint32_t transcorregut = Rellotge::GetTickCount() - IniciJoc2;
+    const QString temps = TextTemps(transcorregut);
+    TimerContrarelloge.stop();
+    ui->LabelCompteEnrera->setText(temps);
+    m_jocs->setWindowTitle(QStringLiteral("Trimbol - ") + m_opcions->ui->BitBtnContrarrellotge->text());
+    MostrarJocs(ui->LabelPreguntes->text() + QStringLiteral(" - ") + ui->LabelCorrectes->text() +
+                QStringLiteral(" - ") + temps + TextSegons);
+    ui->LabelCompteEnrera->hide();
+}
+
+void TFormPrincipal::MenuSortirClick()
+{
+    AturarJocs();
+    close();
+}
+
+void TFormPrincipal::MenuParlantDeClick()
+{
+    AturarJocs();
+    if (m_about)
+        m_about->exec();
+}
+
+void TFormPrincipal::closeEvent(QCloseEvent *event)
+{
+    m_tancat = true;
+    AturarJocs();
+    event->accept();
+    // Ends every loop, the pauses and modal windows included.
+    QCoreApplication::exit(0);
+}
+
+// ---------------------------------------------------------------------------
+// Interface language
+
+void TFormPrincipal::MenuCatalaClick() { AplicarLlengua(Llengua::Catala); }
+void TFormPrincipal::MenuCastellaClick() { AplicarLlengua(Llengua::Castella); }
+
+void TFormPrincipal::AplicarLlengua(Llengua llengua)
+{
+    ui->MenuCatala->setChecked(llengua == Llengua::Catala);
+    ui->MenuCastella->setChecked(llengua == Llengua::Castella);
+    AplicarTextos(this, Textos::principal(), llengua);
+    if (m_opcions)
+        AplicarTextos(m_opcions, Textos::opcions(), llengua);
+    if (m_jocs)
+        m_jocs->ui->BitBtnDAcord->setText(ui->BitBtnDAcord->text());
+    const TextsComuns textos = Textos::comuns(llengua);
+    TextPreparats = textos.TextPreparats;
+    TextSegons = textos.TextSegons;
+    if (m_opcions)
+        m_opcions->setWindowTitle(Textos::titolOpcions(llengua));
+    setWindowTitle(Textos::titolPrincipal(llengua));
+    TextPreguntes = textos.TextPreguntes;
+    TextCorrectes = textos.TextCorrectes;
+    TextBe = textos.TextBe;
+    TextNoCorrecte = textos.TextNoCorrecte;
+    ui->CheckBoxNoVeure->setText(Textos::checkBoxNoVeure(llengua));
+    RetolarComptadors();
+}
+
+// ---------------------------------------------------------------------------
+// Speech
+
+QString TFormPrincipal::FormaParlada(const QString &text) const { return text; }
+
+void TFormPrincipal::ParlarOperacio(const QString &text) { (void)FormaParlada(text); }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+// The interface's texts in Catalan and Spanish, side by side, so that a
+// translator or reviewer sees both languages of every caption in one place.
+enum class Llengua { Catala, Castella };
+
+// A control's caption in each language, found by the control's objectName.
+struct TextControl {
+    const char *control;
+    const char *catala;
+    const char *castella;
+
+    QString en(Llengua llengua) const
+    {
+        return QString::fromUtf8(llengua == Llengua::Catala ? catala : castella);
+    }
+};
+
+// Texts that the program composes into messages and labels.
+struct TextsComuns {
+    QString TextPreguntes;
+    QString TextCorrectes;
+    QString TextBe;
+    QString TextNoCorrecte;
+    QString TextPreparats;
+    QString TextSegons;
+};
+
+namespace Textos {
+// Menu items and buttons of the main window (the hide-question box and the
+// window title are set in steps of their own).
+std::span<const TextControl> principal();
+// Controls of the options window.
+std::span<const TextControl> opcions();
+
+QString titolPrincipal(Llengua llengua);
+QString titolOpcions(Llengua llengua);
+QString checkBoxNoVeure(Llengua llengua);
+TextsComuns comuns(Llengua llengua);
+} // namespace Textos

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+// Pictures of the options window's glyph buttons, drawn by the program
+// itself so that they stay sharp and need no image files.
+namespace Glifs {
+QIcon ajuda();      // a question mark in a circle: the help page
+QIcon parlantDe();  // an "i" in a circle: the about window
+QIcon sortir();     // an open door with an arrow: leave the program
+} // namespace Glifs

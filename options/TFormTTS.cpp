@@ -1,0 +1,290 @@
+#include "TFormTTS.h"
+
+#include "FinestraPrincipal.h"
+#include "Glifs.h"
+#include "InformarError.h"
+#include "ui_TFormTTS.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QUrl>
+
+namespace {
+const QString Trimbol = QStringLiteral("TRIMBOL");
+const QString Accessibilitat = QStringLiteral("Accessibilitat");
+const QString SI = QStringLiteral("SI");
+const QString NO = QStringLiteral("NO");
+
+QString siNo(bool valor) { return valor ? SI : NO; }
+
+// A help page shipped beside the program (or, in a build tree, in the
+// sources' help folder).
+QUrl paginaLocal(const QString &nom)
+{
+    const QString dirPrograma = QCoreApplication::applicationDirPath();
+    for (const QString &carpeta : {dirPrograma + QStringLiteral("/ajuda"),
+                                   dirPrograma + QStringLiteral("/../share/trimbol/ajuda")}) {
+        const QFileInfo fitxer(QDir(carpeta).filePath(nom));
+        if (fitxer.exists())
+            return QUrl::fromLocalFile(fitxer.absoluteFilePath());
+    }
+    return QUrl::fromLocalFile(QDir(dirPrograma + QStringLiteral("/ajuda")).filePath(nom));
+}
+} // namespace
+
+TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio,
+                   bool ocultarProvesVeu, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TFormTTS>()), OcultarProvesVeu(ocultarProvesVeu),
+      m_principal(principal), m_fitxer(camiConfiguracio)
+{
+    ui->setupUi(this);
+    setFixedSize(971, 588);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    ui->BitBtnDAcord->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui->BitBtnOperacions60->setIcon(style()->standardIcon(QStyle::SP_DialogIgnoreButton));
+    ui->BitBtnContrarrellotge->setIcon(style()->standardIcon(QStyle::SP_DialogIgnoreButton));
+    ui->ButtonParlantDe->setIcon(Glifs::parlantDe());
+    ui->BitBtnSortir->setIcon(Glifs::sortir());
+    ui->BitBtnHelp->setIcon(Glifs::ajuda());
+    ui->BitBtnHelp->setIconSize(QSize(32, 32));
+    ui->LabelInstalar->setCursor(Qt::PointingHandCursor);
+    ui->LabelInstalar->installEventFilter(this);
+    connectarControls();
+    FormCreate();
+}
+
+TFormTTS::~TFormTTS() = default;
+
+void TFormTTS::connectarControls()
+{
+    const auto enMarcar = [this](QAbstractButton *boto, void (TFormTTS::*handler)()) {
+        connect(boto, &QAbstractButton::toggled, this, [this, handler](bool marcat) {
+            if (marcat)
+                (this->*handler)();
+        });
+    };
+    enMarcar(ui->RadioButtonTS1X, &TFormTTS::RadioButtonTS1XClick);
+    enMarcar(ui->RadioButtonTM1X, &TFormTTS::RadioButtonTM1XClick);
+    enMarcar(ui->RadioButtonTR1X, &TFormTTS::RadioButtonTR1XClick);
+    enMarcar(ui->RadioButtonTD1X, &TFormTTS::RadioButtonTD1XClick);
+    enMarcar(ui->RadioButtonSE1X, &TFormTTS::RadioButtonSE1XClick);
+    enMarcar(ui->RadioButtonME1X, &TFormTTS::RadioButtonME1XClick);
+    enMarcar(ui->RadioButtonS3E1X, &TFormTTS::RadioButtonS3E1XClick);
+    enMarcar(ui->RadioButtonM3E1X, &TFormTTS::RadioButtonM3E1XClick);
+    enMarcar(ui->RadioButtonSE2X, &TFormTTS::RadioButtonSE2XClick);
+    enMarcar(ui->RadioButtonME2X, &TFormTTS::RadioButtonME2XClick);
+
+    // Check boxes run their handler at every change, by the user or the program.
+    const auto enCanviar = [this](QAbstractButton *boto, void (TFormTTS::*handler)()) {
+        connect(boto, &QAbstractButton::toggled, this, [this, handler] { (this->*handler)(); });
+    };
+    enCanviar(ui->CheckBoxSecundaria, &TFormTTS::CheckBoxSecundariaClick);
+    enCanviar(ui->CheckBoxLlegirResultat, &TFormTTS::CheckBoxLlegirResultatClick);
+    enCanviar(ui->CheckBoxMenuCastellano, &TFormTTS::CheckBoxMenuCastellanoClick);
+    enCanviar(ui->CheckBoxEscaneig, &TFormTTS::CheckBoxEscaneigClick);
+    enCanviar(ui->CheckBoxEscaneigDirigit, &TFormTTS::CheckBoxEscaneigDirigitClick);
+
+    connect(ui->UpDownEditTaulesFinsLesDe, &UpDown::Click, this,
+            &TFormTTS::UpDownEditTaulesFinsLesDeClick);
+    connect(ui->UpDownEditIntervalEscaneig, &UpDown::Click, this,
+            &TFormTTS::UpDownEditIntervalEscaneigClick);
+    connect(ui->ButtonParlantDe, &QPushButton::clicked, this, &TFormTTS::ButtonParlantDeClick);
+    connect(ui->ButtonCopiarALaCarpeta, &QPushButton::clicked, this,
+            &TFormTTS::ButtonCopiarALaCarpetaClick);
+    connect(ui->BitBtnHelp, &QPushButton::clicked, this, &TFormTTS::BitBtnHelpClick);
+    connect(ui->BitBtnDAcord, &QPushButton::clicked, this, &TFormTTS::BitBtnDAcordClick);
+    connect(ui->BitBtnOperacions60, &QPushButton::clicked, this, &TFormTTS::BitBtnOperacions60Click);
+    connect(ui->BitBtnContrarrellotge, &QPushButton::clicked, this,
+            &TFormTTS::BitBtnContrarrellotgeClick);
+    connect(ui->BitBtnSortir, &QPushButton::clicked, this, &TFormTTS::BitBtnSortirClick);
+}
+
+template <typename F> void TFormTTS::ambEscriptura(F &&f)
+{
+    try {
+        f();
+    } catch (const ErrorEscriptura &error) {
+        InformarError(this, QString::fromStdString(error.what()));
+    }
+}
+
+void TFormTTS::FormCreate()
+{
+    // The settings file object already exists (it is a member); the speech
+    // engines are prepared by the steps below.
+    if (OcultarProvesVeu) {
+        ui->ButtonParlar->hide();
+        ui->ButtonCalla->hide();
+        ui->ButtonWav->hide();
+        ui->EditText->hide();
+    }
+    for (QRadioButton *secundaria : {ui->RadioButtonSE1X, ui->RadioButtonME1X, ui->RadioButtonS3E1X,
+                                     ui->RadioButtonM3E1X, ui->RadioButtonSE2X, ui->RadioButtonME2X})
+        secundaria->hide();
+    LlegirIntervalEscaneig();
+}
+
+void TFormTTS::LlegirIntervalEscaneig()
+{
+    const QString text =
+        m_fitxer.ReadString(Accessibilitat, QStringLiteral("SpinEditIntervalEscaneig"),
+                                      QStringLiteral("10"));
+    bool esEnter = false;
+    const int valor = text.toInt(&esEnter, 10);
+    if (!esEnter) {
+        InformarError(this, QStringLiteral("'%1' is not a valid integer value").arg(text));
+        return;
+    }
+    // The field holds its value within its range.
+    ui->SpinEditIntervalEscaneig->setValue(valor);
+}
+
+void TFormTTS::FormClose()
+{
+    ambEscriptura([this] {
+        m_fitxer.WriteString(Accessibilitat, QStringLiteral("SpinEditIntervalEscaneig"),
+                                       QString::number(ui->SpinEditIntervalEscaneig->value()));
+        m_fitxer.WriteString(Trimbol, QStringLiteral("LLEGIR"),
+                                       siNo(ui->CheckBoxLlegirResultat->isChecked()));
+        m_fitxer.WriteString(Trimbol, QStringLiteral("LLENGUA"),
+                                       ui->CheckBoxMenuCastellano->isChecked() ? QStringLiteral("2")
+                                                                               : QStringLiteral("1"));
+    });
+}
+
+void TFormTTS::done(int resultat)
+{
+    // Every way of closing stores the settings, the title-bar button included.
+    FormClose();
+    QDialog::done(resultat);
+}
+
+void TFormTTS::Close()
+{
+    if (isVisible())
+        reject();
+    else
+        FormClose();
+}
+
+void TFormTTS::UpDownEditTaulesFinsLesDeClick(UpDown::Boto boto)
+{
+    if (boto == UpDown::Boto::Seguent && TaulaMaxima < 10)
+        ++TaulaMaxima;
+    else if (boto == UpDown::Boto::Anterior && TaulaMaxima > 1)
+        --TaulaMaxima;
+    else
+        return;
+    ui->SpinEditTaulesFinsLesDe->setValue(TaulaMaxima);
+}
+
+void TFormTTS::TriarOperacio(QRadioButton *boto, bool mostrarMenys)
+{
+    m_principal.MostrarButtonMenys(mostrarMenys);
+    m_principal.ReiniciarSessio(boto->text());
+}
+
+void TFormTTS::RadioButtonTS1XClick() { TriarOperacio(ui->RadioButtonTS1X, false); }
+void TFormTTS::RadioButtonTM1XClick() { TriarOperacio(ui->RadioButtonTM1X, false); }
+void TFormTTS::RadioButtonTR1XClick() { TriarOperacio(ui->RadioButtonTR1X, false); }
+void TFormTTS::RadioButtonTD1XClick() { TriarOperacio(ui->RadioButtonTD1X, false); }
+void TFormTTS::RadioButtonSE1XClick() { TriarOperacio(ui->RadioButtonSE1X, true); }
+void TFormTTS::RadioButtonME1XClick() { TriarOperacio(ui->RadioButtonME1X, true); }
+void TFormTTS::RadioButtonS3E1XClick() { TriarOperacio(ui->RadioButtonS3E1X, true); }
+void TFormTTS::RadioButtonM3E1XClick() { TriarOperacio(ui->RadioButtonM3E1X, true); }
+void TFormTTS::RadioButtonSE2XClick() { TriarOperacio(ui->RadioButtonSE2X, true); }
+void TFormTTS::RadioButtonME2XClick() { TriarOperacio(ui->RadioButtonME2X, true); }
+
+void TFormTTS::CheckBoxSecundariaClick()
+{
+    // Selecting the multiplication tables runs their handler once.
+    if (!ui->RadioButtonTM1X->isChecked())
+        ui->RadioButtonTM1X->setChecked(true);
+    const bool mostrar = ui->CheckBoxSecundaria->isChecked();
+    for (QRadioButton *secundaria : {ui->RadioButtonSE1X, ui->RadioButtonME1X, ui->RadioButtonS3E1X,
+                                     ui->RadioButtonM3E1X, ui->RadioButtonSE2X, ui->RadioButtonME2X})
+        secundaria->setVisible(mostrar);
+}
+
+void TFormTTS::CheckBoxLlegirResultatClick()
+{
+    m_principal.setPausaResposta(ui->CheckBoxLlegirResultat->isChecked() ? 3000 : 1500);
+}
+
+void TFormTTS::CheckBoxMenuCastellanoClick()
+{
+    if (ui->CheckBoxMenuCastellano->isChecked())
+        m_principal.MenuCastellaClick();
+    else
+        m_principal.MenuCatalaClick();
+}
+
+void TFormTTS::CheckBoxEscaneigClick()
+{
+    if (ui->CheckBoxEscaneig->isChecked())
+        ui->CheckBoxEscaneigDirigit->setChecked(false);
+}
+
+void TFormTTS::CheckBoxEscaneigDirigitClick()
+{
+    if (ui->CheckBoxEscaneigDirigit->isChecked())
+        ui->CheckBoxEscaneig->setChecked(false);
+}
+
+void TFormTTS::UpDownEditIntervalEscaneigClick(UpDown::Boto boto)
+{
+    QSpinBox *camp = ui->SpinEditIntervalEscaneig;
+    if (boto == UpDown::Boto::Seguent && camp->value() < camp->maximum())
+        camp->setValue(camp->value() + 1);
+    else if (boto == UpDown::Boto::Anterior && camp->value() > camp->minimum())
+        camp->setValue(camp->value() - 1);
+}
+
+void TFormTTS::ButtonParlantDeClick() { m_principal.MenuParlantDeClick(); }
+void TFormTTS::ButtonCopiarALaCarpetaClick() { m_principal.MenuCopiarALaCarpetaClick(); }
+
+QUrl TFormTTS::paginaInstalarVeus() { return paginaLocal(QStringLiteral("veus.html")); }
+QUrl TFormTTS::paginaAjuda() { return paginaLocal(QStringLiteral("index.html")); }
+
+// A page that cannot be opened passes silently.
+void TFormTTS::LabelInstalarClick() { QDesktopServices::openUrl(paginaInstalarVeus()); }
+void TFormTTS::BitBtnHelpClick() { QDesktopServices::openUrl(paginaAjuda()); }
+
+bool TFormTTS::eventFilter(QObject *objecte, QEvent *event)
+{
+    if (objecte == ui->LabelInstalar && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        LabelInstalarClick();
+        return true;
+    }
+    return QDialog::eventFilter(objecte, event);
+}
+
+void TFormTTS::BitBtnDAcordClick()
+{
+    ModeTriat = ModeNormal;
+    done(QDialog::Accepted);
+}
+
+void TFormTTS::BitBtnOperacions60Click()
+{
+    ModeTriat = ModeJoc1;
+    done(QDialog::Accepted);
+}
+
+void TFormTTS::BitBtnContrarrellotgeClick()
+{
+    ModeTriat = ModeJoc2;
+    done(QDialog::Accepted);
+}
+
+void TFormTTS::BitBtnSortirClick()
+{
+    ModeTriat = ModeSortir;
+    done(QDialog::Rejected);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "FitxerConfiguracio.h"
+#include "UpDown.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class FinestraPrincipal;
+class QRadioButton;
+namespace Ui {
+class TFormTTS;
+}
+
+// The options window: the program's hub. The learner or the teacher picks the
+// operation kind, the table limit, reading aloud, the voice, scanning and the
+// language here, and leaves it with one of four buttons that say how the
+// drill goes on. It owns the settings file.
+class TFormTTS : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // How the window was left.
+    enum Mode { ModeNormal = 0, ModeJoc1 = 1, ModeJoc2 = 2, ModeSortir = 3 };
+
+    TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio, bool ocultarProvesVeu,
+             QWidget *parent = nullptr);
+    ~TFormTTS() override;
+
+    ::FitxerConfiguracio &configuracio() { return m_fitxer; }
+
+    // Runs the close handling (which stores the settings) even when the
+    // window is already hidden.
+    void Close();
+
+    // Handlers.
+    void UpDownEditTaulesFinsLesDeClick(UpDown::Boto boto);
+    void RadioButtonTS1XClick();
+    void RadioButtonTM1XClick();
+    void RadioButtonTR1XClick();
+    void RadioButtonTD1XClick();
+    void RadioButtonSE1XClick();
+    void RadioButtonME1XClick();
+    void RadioButtonS3E1XClick();
+    void RadioButtonM3E1XClick();
+    void RadioButtonSE2XClick();
+    void RadioButtonME2XClick();
+    void CheckBoxSecundariaClick();
+    void CheckBoxLlegirResultatClick();
+    void CheckBoxMenuCastellanoClick();
+    void CheckBoxEscaneigClick();
+    void CheckBoxEscaneigDirigitClick();
+    void UpDownEditIntervalEscaneigClick(UpDown::Boto boto);
+    void ButtonParlantDeClick();
+    void ButtonCopiarALaCarpetaClick();
+    void LabelInstalarClick();
+    void BitBtnHelpClick();
+    void BitBtnDAcordClick();
+    void BitBtnOperacions60Click();
+    void BitBtnContrarrellotgeClick();
+    void BitBtnSortirClick();
+
+    const std::unique_ptr<Ui::TFormTTS> ui;
+    int TaulaMaxima = 10;
+    int ModeTriat = ModeNormal;
+    const bool OcultarProvesVeu;
+
+    // Pages of ours that the window opens in the browser.
+    static QUrl paginaInstalarVeus();
+    static QUrl paginaAjuda();
+
+public slots:
+    void done(int resultat) override;
+
+protected:
+    bool eventFilter(QObject *objecte, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void connectarControls();
+    void TriarOperacio(QRadioButton *boto, bool mostrarMenys);
+    void LlegirIntervalEscaneig();
+    // Runs a handler that writes settings; a refused write is reported and
+    // ends the handler there.
+    template <typename F> void ambEscriptura(F &&f);
+
+    FinestraPrincipal &m_principal;
+    ::FitxerConfiguracio m_fitxer;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// Answers the next modal window that opens: waits for it, lets `accio`
+// inspect it, then closes it. Returns a flag that tells whether one was seen.
+inline std::shared_ptr<bool>
+RespondreModal(std::function<void(QWidget *)> accio = {}, int intents = 500)
+{
+    auto vist = std::make_shared<bool>(false);
+    auto *temporitzador = new QTimer(qApp);
+    auto restants = std::make_shared<int>(intents);
+    QObject::connect(temporitzador, &QTimer::timeout, qApp, [=] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal) {
+            if (--*restants <= 0)
+                temporitzador->deleteLater();
+            return;
+        }
+        temporitzador->stop();
+        temporitzador->deleteLater();
+        *vist = true;
+        if (accio)
+            accio(modal);
+        if (!modal->isVisible())
+            return;
+        if (auto *dialeg = qobject_cast<QDialog *>(modal))
+            dialeg->reject();
+        else
+            modal->close();
+    });
+    temporitzador->start(5);
+    return vist;
+}
