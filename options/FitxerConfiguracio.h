@@ -29,7 +29,9 @@ public:
     static constexpr qsizetype MidaMaximaValor = 1023;
 
     // Throws ErrorEscriptura when the file cannot be written (or cannot be
-    // read, since rewriting it would then lose the other keys).
+    // read, since rewriting it would then lose the other keys). A section or
+    // key name the format cannot hold (empty, with a line break, a key with
+    // '=' or a section with ']') throws std::invalid_argument.
     void WriteString(const QString &seccio, const QString &clau, const QString &valor);
 
     // Where the program keeps `nomFitxer` ("trimbol.ini"): beside the

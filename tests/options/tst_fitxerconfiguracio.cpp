@@ -274,6 +274,32 @@ private slots:
                  valor);
     }
 
+    void namesTheFileCannotHoldAreRefused_data()
+    {
+        QTest::addColumn<QString>("seccio");
+        QTest::addColumn<QString>("clau");
+        QTest::newRow("equals sign in a key") << "S"
+                                              << "a=b";
+        QTest::newRow("bracket in a section") << "S]x"
+                                              << "k";
+        QTest::newRow("line break in a key") << "S"
+                                             << "a\nb";
+        QTest::newRow("empty key") << "S"
+                                   << "  ";
+        QTest::newRow("empty section") << ""
+                                       << "k";
+    }
+    void namesTheFileCannotHoldAreRefused()
+    {
+        QFETCH(QString, seccio);
+        QFETCH(QString, clau);
+        const QByteArray abans = "[S]\nk=1\n";
+        escriureBytes(cami(), abans);
+        FitxerConfiguracio fitxer(cami());
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, fitxer.WriteString(seccio, clau, "v"));
+        QCOMPARE(llegirBytes(cami()), abans);
+    }
+
     void createdByTheFirstWriteWithItsFolder()
     {
         const QString nou = m_carpeta.filePath(QStringLiteral("a/b/trimbol.ini"));
