@@ -312,7 +312,7 @@ private:
     int Afegir(Codi codi, double valor = 0.0)
     {
         // The table is sized for every accepted text; this only guards memory.
-        return taula_.Afegir(codi, valor) ? kAnalisiCorrecta : kExpressioLlarga;
+        return taula_.Afegir(codi, valor) ? kAnalisiCorrecta : kTaulaPlena;
     }
 
     std::string_view text_;
@@ -357,7 +357,7 @@ int RevisarTaula(const TaulaTokens &entrada, TaulaTokens &sortida)
         else
             afegit = sortida.Afegir(codi, entrada[i].valor);
         if (!afegit)
-            return kExpressioLlarga;
+            return kTaulaPlena;
     }
     return kAnalisiCorrecta;
 }

@@ -30,6 +30,9 @@ enum ErrorAnalisi : int {
     kExpressioLlarga = 8,
     kNombreLlarg = 9, // a number of 20 characters or more
     kNombreNoValid = 10,
+    // The token table is full. Never happens: it has room for every text that
+    // passes the length checks; the code only keeps memory safe.
+    kTaulaPlena = 11,
 };
 
 // Computation errors (reported as "ERROR DE CÀLCUL").
