@@ -119,15 +119,6 @@ private slots:
         Rellotge::setAcceleracio(1);
     }
 
-    void timerAtCreation()
-    {
-        auto *timer = finestra->findChild<QTimer *>("TimerEscaneig");
-        QVERIFY(timer);
-        QCOMPARE(timer, escaneig->TimerEscaneig());
-        QVERIFY(!timer->isActive());
-        QVERIFY(escaneig->Marc()->isHidden());
-    }
-
     void pointTable_data()
     {
         QTest::addColumn<int>("index");
@@ -250,16 +241,6 @@ private slots:
         QVERIFY2(timer->remainingTime() > 4900 - 30, "a new interval starts a new period");
     }
 
-    void setupRestartsThePassFromTheFirstKey()
-    {
-        escaneig->IniciarEscaneig(10, true, false);
-        for (int i = 0; i < 5; ++i)
-            escaneig->TimerEscaneigTimer();
-        escaneig->IniciarEscaneig(10, true, false);
-        escaneig->TimerEscaneigTimer();
-        QCOMPARE(teclaSotaElPunter(), 1);
-    }
-
     void directedPass_data()
     {
         QTest::addColumn<bool>("menys");
@@ -295,18 +276,11 @@ private slots:
         QSignalSpy clics(qobject_cast<QPushButton *>(tecles[Button7]), &QPushButton::clicked);
         premerDreta(tecles[Button7]);
         QCOMPARE(teclaSotaElPunter(), Button4);
+        // A quick second press reaches the key as a double click alone (that
+        // is what the X11 window system delivers); it is a press all the same.
+        QTest::mouseDClick(tecles[Button7], Qt::RightButton);
+        QCOMPARE(teclaSotaElPunter(), Button4 + 1);
         QCOMPARE(clics.count(), 0);
-    }
-
-    // A switch pressed twice in quick succession gives a double click.
-    void directedQuickSecondPressMovesAgain()
-    {
-        dirigit = true;
-        escaneig->IniciarEscaneig(10, false, true);
-        QTest::mousePress(tecles[Button3], Qt::RightButton);
-        QTest::mouseRelease(tecles[Button3], Qt::RightButton);
-        QTest::mouseDClick(tecles[Button3], Qt::RightButton);
-        QCOMPARE(teclaSotaElPunter(), 3);
     }
 
     void rightPressStopsAutomaticScan()
@@ -399,32 +373,40 @@ private slots:
         QCOMPARE(QCursor::pos(), finestra->mapToGlobal(QPoint(164, 304)));
     }
 
-    void setupWithoutAutomaticStopsARunningScan_data()
+    // Every set-up starts the pass again; one without automatic scanning
+    // stops a scan that is still running.
+    void setupAfterARunningScan_data()
     {
+        QTest::addColumn<bool>("automatic");
         QTest::addColumn<bool>("dirigitMarcat");
         QTest::addColumn<int>("sota");
-        QTest::newRow("off") << false << 3;
-        QTest::newRow("directed") << true << 1;
+        QTest::newRow("off") << false << false << 3;
+        QTest::newRow("directed") << false << true << 1;
+        QTest::newRow("automatic") << true << false << 3;
     }
 
-    void setupWithoutAutomaticStopsARunningScan()
+    void setupAfterARunningScan()
     {
+        QFETCH(bool, automatic);
         QFETCH(bool, dirigitMarcat);
         QFETCH(int, sota);
         escaneig->IniciarEscaneig(10, true, false);
-        escaneig->TimerEscaneigTimer();
-        escaneig->TimerEscaneigTimer();
-        escaneig->TimerEscaneigTimer();
-        escaneig->IniciarEscaneig(10, false, dirigitMarcat);
-        QVERIFY(!escaneig->TimerEscaneig()->isActive());
+        for (int i = 0; i < 3; ++i)
+            escaneig->TimerEscaneigTimer();
+        escaneig->IniciarEscaneig(10, automatic, dirigitMarcat);
+        QCOMPARE(escaneig->TimerEscaneig()->isActive(), automatic);
         QCOMPARE(teclaSotaElPunter(), sota);
         QCOMPARE(escaneig->Marc()->isVisible(), dirigitMarcat);
+        QCOMPARE(escaneig->PosicioEscaneig(), dirigitMarcat ? 2 : 1);
     }
 
     void frameFollowsTheKey()
     {
+        auto *timer = finestra->findChild<QTimer *>("TimerEscaneig");
+        QCOMPARE(timer, escaneig->TimerEscaneig());
+        QVERIFY(!timer->isActive());
         MarcEscaneig *marc = escaneig->Marc();
-        QVERIFY(marc->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(marc->isHidden());
         escaneig->IniciarEscaneig(1, true, false);
         QVERIFY(marc->isHidden());
         for (int i = 1; i < Escaneig::NombrePunts; ++i) {
@@ -432,25 +414,17 @@ private slots:
             const QRect tecla(tecles[i]->mapTo(finestra.get(), QPoint(0, 0)), tecles[i]->size());
             QVERIFY(marc->isVisible());
             QCOMPARE(marc->geometry(), tecla.adjusted(-6, -6, 6, 6));
-            // The frame is a ring around the key: nothing of the key is covered.
+            // A ring around the key: nothing of the key is covered.
             QVERIFY(!marc->mask().intersects(tecla.translated(-marc->pos())));
-            QCOMPARE(finestra->childAt(tecla.center()), tecles[i]);
+            // Presses on the ring reach what lies below it.
+            QCOMPARE(finestra->childAt(tecla.left() - 3, tecla.center().y()), panell);
+            const QImage imatge = finestra->grab().toImage();
+            QCOMPARE(imatge.pixelColor(tecla.left() - 6, tecla.center().y()), QColor(Qt::black));
+            QCOMPARE(imatge.pixelColor(tecla.left() - 1, tecla.center().y()), QColor(Qt::yellow));
+            QVERIFY(imatge.pixelColor(tecla.center()) != QColor(Qt::yellow));
         }
         escaneig->IniciarEscaneig(1, false, false);
         QVERIFY(marc->isHidden());
-    }
-
-    // The frame is drawn over the keys: black outside, yellow next to the key.
-    void frameIsPaintedAroundTheKey()
-    {
-        escaneig->IniciarEscaneig(10, true, false);
-        escaneig->TimerEscaneigTimer();
-        const QImage imatge = finestra->grab().toImage();
-        const QRect tecla = tecles[1]->geometry();
-        QCOMPARE(imatge.pixelColor(tecla.left() - 6, tecla.center().y()), QColor(Qt::black));
-        QCOMPARE(imatge.pixelColor(tecla.left() - 1, tecla.center().y()), QColor(Qt::yellow));
-        QCOMPARE(imatge.pixelColor(tecla.center().x(), tecla.bottom() + 6), QColor(Qt::black));
-        QVERIFY(imatge.pixelColor(tecla.center()) != QColor(Qt::yellow));
     }
 };
 
