@@ -195,6 +195,15 @@ private slots:
         QCOMPARE(escaneig->PosicioEscaneig(), despres);
     }
 
+    // The main window sets up scanning before it is first shown, too.
+    void minusKeyCountsWhileTheWindowIsHidden()
+    {
+        tecles[ButtonMenys]->show();
+        finestra->hide();
+        escaneig->IniciarEscaneig(10, true, false);
+        QCOMPARE(escaneig->PosicioEscaneig(), ButtonMenys);
+    }
+
     void interval_data()
     {
         QTest::addColumn<int>("valor");
