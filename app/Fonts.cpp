@@ -8,8 +8,8 @@ void RegistrarFonts()
     const auto substituir = [](const char *windows, const QStringList &lliures) {
         QFont::insertSubstitutions(QString::fromLatin1(windows), lliures);
     };
-    substituir("Segoe UI Semibold", {QStringLiteral("Open Sans Semibold"), QStringLiteral("Open Sans")});
-    substituir("Segoe UI", {QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
+    substituir("Segoe UI Semibold", {QStringLiteral("Carlito"), QStringLiteral("Open Sans")});
+    substituir("Segoe UI", {QStringLiteral("Carlito"), QStringLiteral("DejaVu Sans")});
     substituir("MS Sans Serif", {QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
     substituir("Comic Sans MS", {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
 }

@@ -12,8 +12,11 @@ void AplicarTextos(QWidget *finestra, std::span<const TextControl> textos, Lleng
         const QString valor = text.en(llengua);
         if (auto *boto = finestra->findChild<QAbstractButton *>(nom))
             boto->setText(valor);
-        else if (auto *etiqueta = finestra->findChild<QLabel *>(nom))
+        else if (auto *etiqueta = finestra->findChild<QLabel *>(nom)) {
+            // Labels fit their width to their caption.
             etiqueta->setText(valor);
+            etiqueta->adjustSize();
+        }
         else if (auto *accio = finestra->findChild<QAction *>(nom))
             accio->setText(valor);
     }

@@ -1,5 +1,6 @@
 #include "TFormPrincipal.h"
 
+#include "Escaneig.h"
 #include "Esperar.h"
 #include "IdiomaFinestres.h"
 #include "InformarError.h"
@@ -62,6 +63,20 @@ void TFormPrincipal::FormCreate()
     SembrarAleatori();
     ui->EditResultat->clear();
     // The menu is never attached to the window: its items are named commands.
+    // The scan points are taken from the keys as they stand now.
+    m_escaneig = std::make_unique<::Escaneig>(
+        this,
+        ::Escaneig::Tecles{ui->ButtonMenys, ui->Button0, ui->Button1, ui->Button2, ui->Button3,
+                           ui->Button4, ui->Button5, ui->Button6, ui->Button7, ui->Button8,
+                           ui->Button9, ui->BitBtnDAcord, ui->ButtonEsborrar, ui->ButtonNou},
+        [this] { return m_opcions && m_opcions->ui->CheckBoxEscaneigDirigit->isChecked(); });
+}
+
+void TFormPrincipal::IniciarEscaneig()
+{
+    const auto &o = *m_opcions->ui;
+    m_escaneig->IniciarEscaneig(o.SpinEditIntervalEscaneig->value(), o.CheckBoxEscaneig->isChecked(),
+                                o.CheckBoxEscaneigDirigit->isChecked());
 }
 
 void TFormPrincipal::connectarControls()
@@ -155,6 +170,9 @@ void TFormPrincipal::RetolarComptadors()
 {
     ui->LabelPreguntes->setText(TextPreguntes + QStringLiteral(": ") + QString::number(NombrePreguntes));
     ui->LabelCorrectes->setText(TextCorrectes + QStringLiteral(": ") + QString::number(NombreCorrectes));
+    // The counters fit their width to their caption.
+    ui->LabelPreguntes->adjustSize();
+    ui->LabelCorrectes->adjustSize();
 }
 
 void TFormPrincipal::ReiniciarSessio(const QString &titol)
@@ -404,7 +422,7 @@ void TFormPrincipal::SpeedButtonMenuClick()
     }
     if (m_tancat)
         return;
-    // Scanning is set up here.
+    IniciarEscaneig();
 }
 
 void TFormPrincipal::AturarJocs()

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+class Escaneig;
 class QDialog;
 class TFormJocs;
 class TFormTTS;
@@ -65,6 +66,11 @@ public:
     void MenuCopiarALaCarpetaClick() override;
     void MenuVeureElsBotonsNumericsClick();
 
+    // Switch scanning of the keypad, set up after every visit to the
+    // options window.
+    void IniciarEscaneig();
+    ::Escaneig &escaneig() { return *m_escaneig; }
+
     // Interface language.
     void MenuCatalaClick() override;
     void MenuCastellaClick() override;
@@ -118,6 +124,7 @@ private:
     TFormJocs *m_jocs = nullptr;
     TFormTTS *m_opcions = nullptr;
     GeneradorPreguntes m_generador;
+    std::unique_ptr<::Escaneig> m_escaneig;
     // Set when the window is closed, so that a handler interrupted inside a
     // pause does not carry on with a program that is ending.
     bool m_tancat = false;

@@ -38,8 +38,8 @@ QUrl paginaLocal(const QString &nom)
 
 TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio,
                    bool ocultarProvesVeu, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TFormTTS>()), OcultarProvesVeu(ocultarProvesVeu),
-      m_principal(principal), m_fitxer(camiConfiguracio)
+    : QDialog(parent), ui(std::make_unique<Ui::TFormTTS>()), Motors(new MotorsDeVeu(m_fitxer, this)),
+      OcultarProvesVeu(ocultarProvesVeu), m_principal(principal), m_fitxer(camiConfiguracio)
 {
     ui->setupUi(this);
     setFixedSize(971, 588);
@@ -58,7 +58,8 @@ TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio
     FormCreate();
 }
 
-TFormTTS::~TFormTTS() = default;
+// The engine library is freed when the window goes, at program end.
+TFormTTS::~TFormTTS() { Motors->AlliberarUPCTV(); }
 
 void TFormTTS::connectarControls()
 {
@@ -102,6 +103,11 @@ void TFormTTS::connectarControls()
     connect(ui->BitBtnContrarrellotge, &QPushButton::clicked, this,
             &TFormTTS::BitBtnContrarrellotgeClick);
     connect(ui->BitBtnSortir, &QPushButton::clicked, this, &TFormTTS::BitBtnSortirClick);
+    connect(ui->ListBoxMotorsDeVeu, &QListWidget::currentRowChanged, this,
+            &TFormTTS::ListBoxMotorsDeVeuClick);
+    connect(ui->ButtonParlar, &QPushButton::clicked, this, &TFormTTS::ButtonParlarClick);
+    connect(ui->ButtonCalla, &QPushButton::clicked, this, &TFormTTS::ButtonCallaClick);
+    connect(ui->ButtonWav, &QPushButton::clicked, this, &TFormTTS::ButtonWavClick);
 }
 
 template <typename F> void TFormTTS::ambEscriptura(F &&f)
@@ -115,8 +121,9 @@ template <typename F> void TFormTTS::ambEscriptura(F &&f)
 
 void TFormTTS::FormCreate()
 {
-    // The settings file object already exists (it is a member); the speech
-    // engines are prepared by the steps below.
+    // The settings file object already exists: it is a member.
+    PrepararVeus(m_fitxer.ReadString(QStringLiteral("tts"), QStringLiteral("Numero sintetitzador"),
+                                     QStringLiteral("-1")));
     if (OcultarProvesVeu) {
         ui->ButtonParlar->hide();
         ui->ButtonCalla->hide();
@@ -127,6 +134,69 @@ void TFormTTS::FormCreate()
                                      ui->RadioButtonM3E1X, ui->RadioButtonSE2X, ui->RadioButtonME2X})
         secundaria->hide();
     LlegirIntervalEscaneig();
+}
+
+void TFormTTS::PrepararVeus(const QString &eleccioGuardada)
+{
+    QListWidget *llista = ui->ListBoxMotorsDeVeu;
+    const QSignalBlocker bloqueig(llista);
+    llista->addItems(Motors->LlistarVeus());
+    if (!Motors->MSPDisponible && !Motors->SAPIDisponible) {
+        ui->ButtonParlar->setEnabled(false);
+        ui->ButtonWav->setEnabled(false);
+    }
+    llista->addItems(Motors->PrepararUPCTV());
+    if (llista->count() == 0) {
+        ui->ButtonParlar->hide();
+        ui->ButtonCalla->hide();
+        ui->ButtonWav->hide();
+        return;
+    }
+    const MotorsDeVeu::Restauracio eleccio =
+        MotorsDeVeu::RestaurarEleccio(eleccioGuardada, llista->count());
+    llista->setCurrentRow(eleccio.fila);
+    if (eleccio.aplicar)
+        ambEscriptura([this] { Motors->ListBoxMotorsDeVeuClick(PosicioVeu()); });
+}
+
+int TFormTTS::PosicioVeu() const
+{
+    const QListWidget *llista = ui->ListBoxMotorsDeVeu;
+    const QListWidgetItem *actual = llista->currentItem();
+    return actual && actual->isSelected() ? llista->currentRow() : -1;
+}
+
+void TFormTTS::ListBoxMotorsDeVeuClick()
+{
+    ambEscriptura([this] { Motors->ListBoxMotorsDeVeuClick(PosicioVeu()); });
+}
+
+void TFormTTS::Parlar(const QString &text) { Motors->Parlar(PosicioVeu(), text); }
+
+void TFormTTS::Callar()
+{
+    ambEscriptura([this] { Motors->Callar(PosicioVeu()); });
+}
+
+void TFormTTS::ButtonParlarClick() { Parlar(ui->EditText->text()); }
+void TFormTTS::ButtonCallaClick() { Callar(); }
+
+void TFormTTS::ButtonWavClick()
+{
+    ambEscriptura([this] { Motors->ButtonWavClick(PosicioVeu(), ui->EditText->text()); });
+}
+
+void TFormTTS::EscriureVeuTriada()
+{
+    if (!Motors->HiHaEntrades())
+        return;
+    const int p = PosicioVeu();
+    m_fitxer.WriteString(QStringLiteral("tts"), QStringLiteral("Numero sintetitzador"),
+                         QString::number(p));
+    const QString tipus = Motors->TipusSintetitzador(p);
+    if (!tipus.isEmpty())
+        m_fitxer.WriteString(QStringLiteral("tts to Wav"), QStringLiteral("Tipus de sintetitzador"),
+                             tipus);
 }
 
 void TFormTTS::LlegirIntervalEscaneig()
@@ -147,6 +217,7 @@ void TFormTTS::LlegirIntervalEscaneig()
 void TFormTTS::FormClose()
 {
     ambEscriptura([this] {
+        EscriureVeuTriada();
         m_fitxer.WriteString(Accessibilitat, QStringLiteral("SpinEditIntervalEscaneig"),
                                        QString::number(ui->SpinEditIntervalEscaneig->value()));
         m_fitxer.WriteString(Trimbol, QStringLiteral("LLEGIR"),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FitxerConfiguracio.h"
+#include "MotorsDeVeu.h"
 #include "UpDown.h"
 
 #include <QDialog>
@@ -30,6 +31,11 @@ public:
     ~TFormTTS() override;
 
     ::FitxerConfiguracio &configuracio() { return m_fitxer; }
+
+    // Says a text with the engine of the selected voice.
+    void Parlar(const QString &text);
+    // Stops speech now.
+    void Callar();
 
     // Runs the close handling (which stores the settings) even when the
     // window is already hidden.
@@ -61,8 +67,14 @@ public:
     void BitBtnOperacions60Click();
     void BitBtnContrarrellotgeClick();
     void BitBtnSortirClick();
+    void ListBoxMotorsDeVeuClick();
+    void ButtonParlarClick();
+    void ButtonCallaClick();
+    void ButtonWavClick();
 
     const std::unique_ptr<Ui::TFormTTS> ui;
+    // The speech engines behind the voice list.
+    MotorsDeVeu *const Motors;
     int TaulaMaxima = 10;
     int ModeTriat = ModeNormal;
     const bool OcultarProvesVeu;
@@ -83,6 +95,9 @@ private:
     void connectarControls();
     void TriarOperacio(QRadioButton *boto, bool mostrarMenys);
     void LlegirIntervalEscaneig();
+    void PrepararVeus(const QString &eleccioGuardada);
+    void EscriureVeuTriada();
+    int PosicioVeu() const;
     // Runs a handler that writes settings; a refused write is reported and
     // ends the handler there.
     template <typename F> void ambEscriptura(F &&f);

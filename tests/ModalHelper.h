@@ -9,17 +9,18 @@
 #include <functional>
 #include <memory>
 
-// Answers the next modal window that opens: waits for it, lets `accio`
-// inspect it, then closes it. Returns a flag that tells whether one was seen.
-inline std::shared_ptr<bool>
-RespondreModal(std::function<void(QWidget *)> accio = {}, int intents = 500)
+// Answers the next modal window of type T that opens: waits for it, lets
+// `accio` inspect it, then closes it. Returns a flag that tells whether one
+// was seen.
+template <typename T = QWidget>
+std::shared_ptr<bool> RespondreModal(std::function<void(QWidget *)> accio = {}, int intents = 500)
 {
     auto vist = std::make_shared<bool>(false);
     auto *temporitzador = new QTimer(qApp);
     auto restants = std::make_shared<int>(intents);
     QObject::connect(temporitzador, &QTimer::timeout, qApp, [=] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
+        if (!modal || !qobject_cast<T *>(modal)) {
             if (--*restants <= 0)
                 temporitzador->deleteLater();
             return;

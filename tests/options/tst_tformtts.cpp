@@ -1,0 +1,237 @@
+#include "../app/Finestres.h"
+#include "ModalHelper.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QtTest>
+
+namespace {
+QString LlegirFitxer(const QString &cami)
+{
+    QFile fitxer(cami);
+    if (!fitxer.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(fitxer.readAll());
+}
+
+void EscriureFitxer(const QString &cami, const QByteArray &contingut)
+{
+    QFile fitxer(cami);
+    QVERIFY(fitxer.open(QIODevice::WriteOnly));
+    fitxer.write(contingut);
+}
+
+// Main, game and options windows on a settings file written beforehand.
+struct FinestresAmbFitxer {
+    QTemporaryDir carpeta;
+    explicit FinestresAmbFitxer(const QByteArray &contingut)
+    {
+        EscriureFitxer(cami(), contingut);
+    }
+    QString cami() const { return carpeta.filePath(QStringLiteral("trimbol.ini")); }
+};
+} // namespace
+
+class TestTFormTTS : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layout_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QRect>("geometria");
+        QTest::newRow("ListBoxMotorsDeVeu") << "ListBoxMotorsDeVeu" << QRect(312, 24, 640, 193);
+        QTest::newRow("LabelTempsEscaneig") << "LabelTempsEscaneig" << QRect(316, 296, 124, 21);
+        QTest::newRow("LabelInstalar") << "LabelInstalar" << QRect(680, 236, 261, 21);
+        QTest::newRow("RadioButtonTS1X") << "RadioButtonTS1X" << QRect(16, 64, 193, 17);
+        QTest::newRow("RadioButtonME2X") << "RadioButtonME2X" << QRect(16, 352, 241, 17);
+        QTest::newRow("BitBtnDAcord") << "BitBtnDAcord" << QRect(8, 513, 161, 65);
+        QTest::newRow("BitBtnSortir") << "BitBtnSortir" << QRect(800, 509, 161, 65);
+        QTest::newRow("ButtonCopiarALaCarpeta") << "ButtonCopiarALaCarpeta" << QRect(688, 432, 273, 57);
+        QTest::newRow("SpinEditIntervalEscaneig") << "SpinEditIntervalEscaneig" << QRect(464, 288, 57, 31);
+        QTest::newRow("UpDownEditIntervalEscaneig") << "UpDownEditIntervalEscaneig" << QRect(496, 280, 113, 49);
+        QTest::newRow("BitBtnHelp") << "BitBtnHelp" << QRect(10, 432, 161, 65);
+    }
+    void layout()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QRect, geometria);
+        Finestres f;
+        QWidget *control = f.opcions.findChild<QWidget *>(nom);
+        QVERIFY2(control, qPrintable(nom));
+        QCOMPARE(QRect(control->mapTo(&f.opcions, QPoint(0, 0)), control->size()), geometria);
+        QCOMPARE(f.opcions.size(), QSize(971, 588));
+    }
+
+    void tabOrderOfTheKinds()
+    {
+        Finestres f;
+        const QStringList ordre{"RadioButtonTS1X",  "RadioButtonTM1X",  "RadioButtonSE1X",
+                                "RadioButtonME1X",  "RadioButtonSE2X",  "RadioButtonME2X",
+                                "RadioButtonS3E1X", "RadioButtonM3E1X", "RadioButtonTD1X",
+                                "RadioButtonTR1X"};
+        for (int i = 0; i + 1 < ordre.size(); ++i) {
+            QWidget *a = f.opcions.findChild<QWidget *>(ordre[i]);
+            QCOMPARE(a->nextInFocusChain()->objectName(), ordre[i + 1]);
+        }
+    }
+
+    void firstRunWritesNothingUntilClosing()
+    {
+        Finestres f;
+        const QString cami = f.opcions.configuracio().cami();
+        QVERIFY(!QFile::exists(cami));
+        QCOMPARE(f.opcions.ui->SpinEditIntervalEscaneig->value(), 10);
+        QCOMPARE(f.opcions.ui->SpinEditTaulesFinsLesDe->value(), 10);
+        QVERIFY(f.opcions.ui->ButtonParlar->isHidden());
+        QVERIFY(f.opcions.ui->EditText->isHidden());
+        QVERIFY(f.opcions.ui->RadioButtonSE1X->isHidden());
+        f.opcions.open();
+        f.opcions.close(); // the title-bar button
+        const QString text = LlegirFitxer(cami);
+        QVERIFY(text.contains(QStringLiteral("[Accessibilitat]")));
+        QVERIFY(text.contains(QStringLiteral("SpinEditIntervalEscaneig=10")));
+        QVERIFY(text.contains(QStringLiteral("[TRIMBOL]")));
+        QVERIFY(text.contains(QStringLiteral("LLEGIR=NO")));
+        QVERIFY(text.contains(QStringLiteral("LLENGUA=1")));
+    }
+
+    void storedInterval_data()
+    {
+        QTest::addColumn<QByteArray>("guardat");
+        QTest::addColumn<int>("mostrat");
+        QTest::addColumn<bool>("error");
+        QTest::newRow("0 is raised to 1") << QByteArray("0") << 1 << false;
+        QTest::newRow("99 is lowered to 50") << QByteArray("99") << 50 << false;
+        QTest::newRow("7") << QByteArray("7") << 7 << false;
+        QTest::newRow("negative") << QByteArray("-3") << 1 << false;
+        QTest::newRow("not a number") << QByteArray("abc") << 10 << true;
+        QTest::newRow("decimal") << QByteArray("2.5") << 10 << true;
+    }
+    void storedInterval()
+    {
+        QFETCH(QByteArray, guardat);
+        QFETCH(int, mostrat);
+        QFETCH(bool, error);
+        FinestresAmbFitxer fitxer("[Accessibilitat]\r\nSpinEditIntervalEscaneig=" + guardat + "\r\n");
+        QString missatge;
+        auto vist = RespondreModal<QMessageBox>([&](QWidget *modal) {
+            if (auto *caixa = qobject_cast<QMessageBox *>(modal))
+                missatge = caixa->text();
+        });
+        TFormPrincipal principal;
+        TFormTTS opcions(principal, fitxer.cami(), true);
+        QCOMPARE(opcions.ui->SpinEditIntervalEscaneig->value(), mostrat);
+        QCOMPARE(*vist, error);
+        if (error)
+            QCOMPARE(missatge, "'" + QString::fromLatin1(guardat) + "' is not a valid integer value");
+    }
+
+    void tableLimitArrows()
+    {
+        Finestres f;
+        f.opcions.UpDownEditTaulesFinsLesDeClick(UpDown::Boto::Seguent);
+        QCOMPARE(f.opcions.TaulaMaxima, 10);
+        for (int i = 0; i < 9; ++i)
+            f.opcions.UpDownEditTaulesFinsLesDeClick(UpDown::Boto::Anterior);
+        QCOMPARE(f.opcions.TaulaMaxima, 1);
+        QCOMPARE(f.opcions.ui->SpinEditTaulesFinsLesDe->value(), 1);
+        f.opcions.UpDownEditTaulesFinsLesDeClick(UpDown::Boto::Anterior);
+        QCOMPARE(f.opcions.TaulaMaxima, 1);
+        f.opcions.ui->UpDownEditTaulesFinsLesDe->fletxa(UpDown::Boto::Seguent)->click();
+        QCOMPARE(f.opcions.ui->SpinEditTaulesFinsLesDe->value(), 2);
+    }
+
+    void scanningIntervalArrowsAndBoxes()
+    {
+        Finestres f;
+        auto *camp = f.opcions.ui->SpinEditIntervalEscaneig;
+        camp->setValue(50);
+        f.opcions.UpDownEditIntervalEscaneigClick(UpDown::Boto::Seguent);
+        QCOMPARE(camp->value(), 50);
+        camp->setValue(1);
+        f.opcions.UpDownEditIntervalEscaneigClick(UpDown::Boto::Anterior);
+        QCOMPARE(camp->value(), 1);
+        f.opcions.UpDownEditIntervalEscaneigClick(UpDown::Boto::Seguent);
+        QCOMPARE(camp->value(), 2);
+
+        f.opcions.ui->CheckBoxEscaneig->setChecked(true);
+        f.opcions.ui->CheckBoxEscaneigDirigit->setChecked(true);
+        QVERIFY(!f.opcions.ui->CheckBoxEscaneig->isChecked());
+        f.opcions.ui->CheckBoxEscaneig->setChecked(true);
+        QVERIFY(!f.opcions.ui->CheckBoxEscaneigDirigit->isChecked());
+        f.opcions.ui->CheckBoxEscaneig->setChecked(false);
+        QVERIFY(!f.opcions.ui->CheckBoxEscaneigDirigit->isChecked());
+    }
+
+    void choosingAKindRestartsTheRun()
+    {
+        Finestres f;
+        f.principal.ReiniciarSessio(QStringLiteral("x"));
+        f.principal.NombrePreguntes = 5;
+        const int linies = f.registre().size();
+        f.opcions.ui->RadioButtonTR1X->click();
+        QCOMPARE(f.principal.NombrePreguntes, 0);
+        QCOMPARE(f.principal.TitolSessio, QStringLiteral("Taules de restar. 1 xifra"));
+        QCOMPARE(f.registre().size(), linies + 3);
+        // A click on the selected kind does nothing.
+        f.opcions.ui->RadioButtonTR1X->click();
+        QCOMPARE(f.registre().size(), linies + 3);
+    }
+
+    void secondaryKinds()
+    {
+        Finestres f;
+        f.principal.show();
+        f.opcions.ui->RadioButtonTR1X->setChecked(true);
+        const int linies = f.registre().size();
+        f.opcions.ui->CheckBoxSecundaria->setChecked(true);
+        QVERIFY(f.opcions.ui->RadioButtonTM1X->isChecked());
+        QCOMPARE(f.registre().size(), linies + 3); // one header block
+        QCOMPARE(f.registre().last(), QStringLiteral("Taules de multiplicar. 1 xifra"));
+        QVERIFY(!f.opcions.ui->RadioButtonSE1X->isHidden());
+        f.opcions.ui->RadioButtonSE2X->setChecked(true);
+        QVERIFY(f.ui().ButtonMenys->isVisible());
+        f.opcions.ui->CheckBoxSecundaria->setChecked(false);
+        QVERIFY(f.opcions.ui->RadioButtonTM1X->isChecked());
+        QVERIFY(!f.ui().ButtonMenys->isVisible());
+        QVERIFY(f.opcions.ui->RadioButtonSE2X->isHidden());
+        // Already on the multiplication tables: only shows or hides the six.
+        const int abans = f.registre().size();
+        f.opcions.ui->CheckBoxSecundaria->setChecked(true);
+        QCOMPARE(f.registre().size(), abans);
+    }
+
+    void readAloudSetsThePause()
+    {
+        Finestres f;
+        f.opcions.ui->CheckBoxLlegirResultat->setChecked(true);
+        QCOMPARE(f.principal.PausaResposta, 3000);
+        QCOMPARE(f.opcions.configuracio().ReadString("TRIMBOL", "LLEGIR", "?"), QStringLiteral("?"));
+        f.opcions.ui->CheckBoxLlegirResultat->setChecked(false);
+        QCOMPARE(f.principal.PausaResposta, 1500);
+    }
+
+    void refusedWriteIsReported()
+    {
+        Finestres f;
+        const QString cami = f.opcions.configuracio().cami();
+        // A folder in the file's place: no write can succeed.
+        QVERIFY(QDir().mkpath(cami));
+        QString missatge;
+        auto vist = RespondreModal<QMessageBox>([&](QWidget *modal) {
+            if (auto *caixa = qobject_cast<QMessageBox *>(modal))
+                missatge = caixa->text();
+        });
+        f.opcions.open();
+        f.opcions.ui->BitBtnDAcord->click();
+        QTRY_VERIFY(*vist);
+        QVERIFY2(missatge.startsWith(QStringLiteral("Unable to write to ")), qPrintable(missatge));
+        QVERIFY(missatge.contains(QStringLiteral("trimbol.ini")));
+        QVERIFY(!f.opcions.isVisible());
+    }
+};
+
+QTEST_MAIN(TestTFormTTS)
+#include "tst_tformtts.moc"
