@@ -5,7 +5,8 @@
 #include <QPointer>
 #include <QWindow>
 
-namespace {
+namespace
+{
 
 constexpr qsizetype kLlargadaTitol = 254;
 

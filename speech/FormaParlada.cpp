@@ -5,7 +5,8 @@
 #include <array>
 #include <utility>
 
-namespace {
+namespace
+{
 
 using Taula = std::array<std::pair<const char *, const char *>, 5>;
 

@@ -7,7 +7,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace {
+namespace
+{
 
 const QString kNomPrograma = QStringLiteral("quelvox");
 
@@ -19,9 +20,7 @@ bool LectorQuelvox::BuscarFinestra(const QString &titol)
     return m_finestra != nullptr;
 }
 
-void LectorQuelvox::EnviarMissatge(int)
-{
-}
+void LectorQuelvox::EnviarMissatge(int) {}
 
 void LectorQuelvox::PortarAlDavant()
 {

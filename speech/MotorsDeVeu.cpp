@@ -15,7 +15,8 @@
 #include <cstdint>
 #include <limits>
 
-namespace {
+namespace
+{
 
 constexpr int kIntervalTreureFinestra = 200;
 constexpr int kTicsTreureFinestra = 20; // the timer stops once the count is above this

@@ -10,8 +10,8 @@ class ObjecteVeu
 {
 public:
     // Flags of Speak.
-    static constexpr int kAsincron = 1;      // return at once, speak in the background
-    static constexpr int kBuidarAbans = 2;   // drop what is waiting and speak now
+    static constexpr int kAsincron = 1;    // return at once, speak in the background
+    static constexpr int kBuidarAbans = 2; // drop what is waiting and speak now
 
     virtual ~ObjecteVeu() = default;
 

@@ -5,7 +5,8 @@
 
 #include <QHash>
 
-namespace {
+namespace
+{
 
 QHash<QString, RegistreVeus::Fabrica> Inicials()
 {

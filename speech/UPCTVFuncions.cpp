@@ -5,7 +5,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 
 constexpr int kVelocitatNormal = 100;
 constexpr int kCatala = 99;    // 'c'

@@ -39,6 +39,13 @@ public:
     // Silences the engine, when loaded.
     void Aturar();
 
+    // An export of the loaded library by name; nullptr when not loaded.
+    // For the calls the program itself never makes (tests).
+    QFunctionPointer Export(const char *nom)
+    {
+        return Carregada() ? m_biblioteca.resolve(nom) : nullptr;
+    }
+
     // The text as the engine receives it: only "A" to "Z" lower-cased, one
     // blank appended, Windows Western bytes.
     static QByteArray TextPerAlMotor(const QString &text);

@@ -5,14 +5,14 @@
 
 #include <QPointer>
 
-namespace {
+namespace
+{
 
 constexpr int kIntervalEspera = 50;
 
 } // namespace
 
-VeuQt::VeuQt(const QString &motor)
-    : m_cua([this](const QString &text) { m_tts->say(text); })
+VeuQt::VeuQt(const QString &motor) : m_cua([this](const QString &text) { m_tts->say(text); })
 {
     if (!QTextToSpeech::availableEngines().contains(motor))
         throw ErrorVeu("speech engine not installed");

@@ -8,7 +8,8 @@
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
-namespace {
+namespace
+{
 
 // Whether anything could play sound: a sound card, or a sound server's
 // socket. UPCTV_SILENCI in the environment forces silence (tests use it).
@@ -214,7 +215,8 @@ bool Motor::Continuar(int nombre)
     }
     if (!m_ambSo && m_freqMostreig > 0) {
         // Silent: keep to the pace at which the samples would be heard.
-        const auto durada = std::chrono::microseconds(m_mostres.load() * 1000000LL / m_freqMostreig);
+        const auto durada =
+            std::chrono::microseconds(m_mostres.load() * 1000000LL / m_freqMostreig);
         m_cv.wait_until(lock, m_inici + durada, aturat);
     }
     return !aturat();

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace {
+namespace
+{
 
 // Code points of 0x80..0x9F; 0 where the code page leaves the byte unused.
 constexpr char32_t kZona80[32] = {

@@ -4,11 +4,18 @@
 
 #include <espeak-ng/speak_lib.h>
 
-namespace VeusMotor {
+namespace VeusMotor
+{
 
-bool LlenguaValida(int llengua) { return llengua == kCatala || llengua == kCastella; }
+bool LlenguaValida(int llengua)
+{
+    return llengua == kCatala || llengua == kCastella;
+}
 
-bool ParlantValid(int parlant) { return parlant >= 0 && parlant <= 2; }
+bool ParlantValid(int parlant)
+{
+    return parlant >= 0 && parlant <= 2;
+}
 
 const char *NomVeu(int llengua, int parlant)
 {

@@ -1,9 +1,10 @@
 #pragma once
 
 // The engine's choices of espeak-ng voice and rate.
-namespace VeusMotor {
+namespace VeusMotor
+{
 
-constexpr int kCatala = 99;   // 'c'
+constexpr int kCatala = 99;    // 'c'
 constexpr int kCastella = 101; // 'e'
 
 bool LlenguaValida(int llengua);

@@ -9,7 +9,8 @@
 #include <iterator>
 #include <string>
 
-namespace {
+namespace
+{
 
 constexpr std::streamsize kMidaMaximaFitxer = 1 << 20;
 

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ErrorVeu.h"
+#include "ObjecteVeu.h"
+#include "RegistreVeus.h"
+
+#include <QStringList>
+
+#include <memory>
+
+// A voice object for tests: reports the given voices, can be told to fail at
+// a given call, and writes every call it receives to a shared log.
+struct ConfiguracioVeuFalsa {
+    QStringList descripcions;
+    bool fallarEnCrear = false;
+    int fallarEnGetVoices = -1; // which call of GetVoices throws (0 = the first)
+    bool fallarEnSpeak = false;
+    QStringList registre;
+};
+
+class VeuFalsa : public ObjecteVeu
+{
+public:
+    explicit VeuFalsa(std::shared_ptr<ConfiguracioVeuFalsa> c) : m_c(std::move(c)) {}
+
+    LlistaVeus GetVoices() override
+    {
+        if (m_crides++ == m_c->fallarEnGetVoices)
+            throw ErrorVeu("GetVoices failed");
+        QList<Veu> veus;
+        for (const QString &d : m_c->descripcions)
+            veus.append(Veu(d, d, QLocale::c()));
+        return LlistaVeus(veus);
+    }
+    void setVoice(const Veu &veu) override
+    {
+        m_c->registre << QStringLiteral("Voice %1").arg(veu.GetDescription());
+    }
+    void Speak(const QString &text, int flags) override
+    {
+        if (m_c->fallarEnSpeak)
+            throw std::runtime_error("Speak failed");
+        m_c->registre << QStringLiteral("Speak %1 %2").arg(text).arg(flags);
+    }
+    void Skip(const QString &tipus, int nombre) override
+    {
+        m_c->registre << QStringLiteral("Skip %1 %2").arg(tipus).arg(nombre);
+    }
+
+    // Binds a class name to a fake whose configuration the test keeps.
+    static std::shared_ptr<ConfiguracioVeuFalsa> Registrar(const QString &classe,
+                                                           const QStringList &descripcions)
+    {
+        auto c = std::make_shared<ConfiguracioVeuFalsa>();
+        c->descripcions = descripcions;
+        RegistreVeus::Registrar(classe, [c]() -> std::unique_ptr<ObjecteVeu> {
+            if (c->fallarEnCrear)
+                throw ErrorVeu("no such class");
+            return std::make_unique<VeuFalsa>(c);
+        });
+        return c;
+    }
+
+private:
+    std::shared_ptr<ConfiguracioVeuFalsa> m_c;
+    int m_crides = 0;
+};
