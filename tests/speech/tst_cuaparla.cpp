@@ -16,7 +16,6 @@ private slots:
     void saltar_data();
     void saltar();
     void errorBuidaLaCua();
-    void pausaNoAvanca();
 
 private:
     QStringList m_dits;
@@ -97,15 +96,6 @@ void TestCuaParla::errorBuidaLaCua()
     QVERIFY(!m_cua->Ocupada());
     m_cua->EstatCanviat(QTextToSpeech::Ready);
     QCOMPARE(m_dits, QStringList{"u"});
-}
-
-void TestCuaParla::pausaNoAvanca()
-{
-    m_cua->Afegir("u");
-    m_cua->Afegir("dos");
-    m_cua->EstatCanviat(QTextToSpeech::Paused);
-    QCOMPARE(m_dits, QStringList{"u"});
-    QCOMPARE(m_cua->Pendents(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCuaParla)

@@ -22,7 +22,6 @@ private slots:
     void finestraAmagadaNoCompta();
     void vintIUnTics();
     void reiniciarNomesPosaElComptadorAZero();
-    void versio5NoComenca();
 
 private:
     QDialog *Dialeg(const QString &titol);
@@ -134,14 +133,6 @@ void TestTreureFinestra::reiniciarNomesPosaElComptadorAZero()
     QVERIFY(m_motors->TimerTreureFinestraUPCTV->isActive());
     m_motors->TimerTreureFinestraUPCTVTimer();
     QVERIFY(!m_motors->TimerTreureFinestraUPCTV->isActive());
-}
-
-void TestTreureFinestra::versio5NoComenca()
-{
-    m_motors->VersioPrincipalWindows = 5;
-    m_motors->IniciarTreureFinestra();
-    QVERIFY(!m_motors->TimerTreureFinestraUPCTV->isActive());
-    QCOMPARE(m_motors->ComptadorTreureFinestra, 0);
 }
 
 QTEST_MAIN(TestTreureFinestra)
