@@ -49,7 +49,6 @@ bool Comenca(std::string_view text, std::size_t pos, std::string_view prefix)
 void Embolcallar(std::string_view text, std::string &sortida)
 {
     sortida.clear();
-    sortida.reserve(text.size() + 2);
     sortida += '(';
     for (char c : text)
         sortida += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
@@ -365,6 +364,9 @@ int RevisarTaula(const TaulaTokens &entrada, TaulaTokens &sortida)
 // Steps 1 to 7: the text as the tokeniser reads it, in `text`.
 int PrepararText(std::string_view original, int mode, std::string &text, std::string &treball)
 {
+    // Room for the usual growth of the passes below; longer texts still grow.
+    text.reserve(2 * original.size() + 16);
+    treball.reserve(2 * original.size() + 16);
     Embolcallar(original, text);
     if (mode != kModeMultivariable) {
         for (char c : text) {

@@ -6,7 +6,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <functional>
 #include <random>
 #include <string>
 
@@ -79,22 +78,36 @@ std::string Repetir(const std::string &s, int vegades)
     return r;
 }
 
-// The drill writes an operand of magnitude n as "0", "(-n)", "(+n)" or "n".
-struct Operand {
+struct Pregunta {
     std::string text;
     int valor;
 };
 
-std::vector<Operand> Operands(int maxim)
+// Every question of `termes` operands of magnitude 0 to `maxim`, each written
+// as the drill writes it ("0", "(-n)", "(+n)" or "n"), joined by every sign
+// of `signes` (of "+-x."); the value is computed from the left.
+std::vector<Pregunta> Preguntes(int maxim, int termes, const std::string &signes)
 {
-    std::vector<Operand> r{{"0", 0}};
+    std::vector<Pregunta> operands{{"0", 0}};
     for (int n = 1; n <= maxim; ++n) {
-        std::string xifres = std::to_string(n);
-        r.push_back({"(-" + xifres + ")", -n});
-        r.push_back({"(+" + xifres + ")", n});
-        r.push_back({xifres, n});
+        std::string x = std::to_string(n);
+        operands.insert(operands.end(), {{"(-" + x + ")", -n}, {"(+" + x + ")", n}, {x, n}});
     }
-    return r;
+    std::vector<Pregunta> preguntes = operands;
+    for (int t = 1; t < termes; ++t) {
+        std::vector<Pregunta> mes;
+        for (const Pregunta &p : preguntes) {
+            for (char s : signes) {
+                for (const Pregunta &o : operands) {
+                    int v = s == '+' ? p.valor + o.valor
+                                     : (s == '-' ? p.valor - o.valor : p.valor * o.valor);
+                    mes.push_back({p.text + ' ' + s + ' ' + o.text, v});
+                }
+            }
+        }
+        preguntes.swap(mes);
+    }
+    return preguntes;
 }
 
 // What the drill does before evaluating a question: both multiplication
@@ -108,45 +121,6 @@ std::string ComLaPregunta(std::string text)
     return text;
 }
 
-struct Operador {
-    std::string text;
-    std::function<int(int, int)> fer;
-};
-
-const std::vector<Operador> kAdditius{{" + ", std::plus<int>()}, {" - ", std::minus<int>()}};
-const std::vector<Operador> kMultiplicatius{{" x ", std::multiplies<int>()},
-                                            {" . ", std::multiplies<int>()}};
-
-// Runs every question "o1 s o2" (and "o1 s1 o2 s2 o3" with `tres`) of the
-// given operands and operators; returns the first mismatch, or "".
-std::string ProvarPreguntes(const std::vector<Operand> &operands,
-                            const std::vector<Operador> &operadors, bool tres)
-{
-    for (const Operand &a : operands) {
-        for (const Operand &b : operands) {
-            for (const Operador &s1 : operadors) {
-                int ab = s1.fer(a.valor, b.valor);
-                std::string text = a.text + s1.text + b.text;
-                if (!tres) {
-                    std::string obtingut = AvaluarExpressio(ComLaPregunta(text));
-                    if (obtingut != std::to_string(ab))
-                        return text + " gave " + obtingut;
-                    continue;
-                }
-                for (const Operand &c : operands) {
-                    for (const Operador &s2 : operadors) {
-                        std::string text3 = text + s2.text + c.text;
-                        std::string obtingut = AvaluarExpressio(ComLaPregunta(text3));
-                        if (obtingut != std::to_string(s2.fer(ab, c.valor)))
-                            return text3 + " gave " + obtingut;
-                    }
-                }
-            }
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 class TestCalc : public QObject
@@ -156,8 +130,6 @@ class TestCalc : public QObject
 private slots:
     void analysisErrors_data();
     void analysisErrors();
-    void lengthLimits_data();
-    void lengthLimits();
     void tokenTable_data();
     void tokenTable();
     void tableHasRoomForLongTexts();
@@ -171,10 +143,9 @@ private slots:
     void sixByteReals();
     void failureTexts_data();
     void failureTexts();
-    void tableQuestions_data();
-    void tableQuestions();
-    void integerQuestions_data();
-    void integerQuestions();
+    void drillQuestions_data();
+    void drillQuestions();
+    void divisionTable();
     void anyTextGetsOneOfThreeOutcomes();
 };
 
@@ -186,55 +157,44 @@ void TestCalc::analysisErrors_data()
 
     QTest::newRow("accepted") << "2*(3+4)" << 0 << 0;
     QTest::newRow("1 closed early") << "3)+(4" << 0 << 1;
-    QTest::newRow("1 more closed than opened") << "2)" << 0 << 1;
     QTest::newRow("2 Y") << "Y+1" << 0 << 2;
-    QTest::newRow("2 lower-case v") << "v" << 0 << 2;
     QTest::newRow("2 U inside a name") << "SUN(1)" << 0 << 2;
-    QTest::newRow("2 before the length check") << "Y" + QString(300, '1') << 0 << 2;
     QTest::newRow("Y allowed in mode 102") << "Y+Z+U+V+1" << kModeMultivariable << 0;
     QTest::newRow("2 unknown name") << "SIM(1)" << 0 << 2;
     QTest::newRow("2 name without its parenthesis") << "LN2" << 0 << 2;
-    QTest::newRow("2 lone function letter") << "A" << 0 << 2;
     QTest::newRow("3 other letter") << "Q" << 0 << 3;
-    QTest::newRow("3 E alone") << "E+1" << 0 << 3;
-    QTest::newRow("3 N without E") << "N" << 0 << 3;
     QTest::newRow("3 sign") << "3#4" << 0 << 3;
-    QTest::newRow("3 tab") << "3\t4" << 0 << 3;
-    QTest::newRow("3 bracket") << "[3]" << 0 << 3;
     QTest::newRow("3 non-ASCII letter") << QString::fromUtf8("2\xC3\xA0") << 0 << 3;
     QTest::newRow("4 open at the end") << "(3" << 0 << 4;
-    QTest::newRow("4 function left open") << "SIN(1" << 0 << 4;
     QTest::newRow("5 sign after operator") << "2*-3" << 0 << 5;
     QTest::newRow("5 power of a bare negative") << "2^-1" << 0 << 5;
     QTest::newRow("5 trailing operator") << "3+" << 0 << 5;
-    QTest::newRow("5 lone plus") << "+" << 0 << 5;
     QTest::newRow("5 leading times") << "*3" << 0 << 5;
-    QTest::newRow("5 leading power") << "^2" << 0 << 5;
     QTest::newRow("5 empty group") << "()" << 0 << 5;
-    QTest::newRow("5 lone closing") << ")" << 0 << 5;
     QTest::newRow("5 digit after group") << "(2)3" << 0 << 5;
-    QTest::newRow("5 variable after group") << "(3)X" << 0 << 5;
-    QTest::newRow("5 function after group") << "(3)SIN(1)" << 0 << 5;
     QTest::newRow("5 group after group") << "(2)(3)" << 0 << 5;
     QTest::newRow("5 digit after variable") << "X2" << 0 << 5;
-    QTest::newRow("5 two variables") << "X X" << 0 << 5;
     QTest::newRow("5 point after variable") << "X.5" << 0 << 5;
-    QTest::newRow("5 group after point") << "2.(3)" << 0 << 5;
-    QTest::newRow("5 function after point") << "2.SIN(1)" << 0 << 5;
     QTest::newRow("5 second point") << "1.2.3" << 0 << 5;
     QTest::newRow("5 two points") << "5..0" << 0 << 5;
-    QTest::newRow("5 lone point") << "." << 0 << 5;
-    QTest::newRow("5 point between signs") << "1+.+2" << 0 << 5;
     QTest::newRow("5 two constants run together") << "PP" << 0 << 5;
-    QTest::newRow("5 point after a constant") << "P.5" << 0 << 5;
     QTest::newRow("7 empty") << "" << 0 << 7;
-    QTest::newRow("7 blanks") << "    " << 0 << 7;
     QTest::newRow("9 twenty digits") << "12345678901234567890" << 0 << 9;
     QTest::newRow("9 twenty characters with point") << "1.000000000000000000" << 0 << 9;
     QTest::newRow("nineteen digits") << "1234567890123456789" << 0 << 0;
     QTest::newRow("1 before 4") << "(3))+((4" << 0 << 1;
     QTest::newRow("3 before 4") << "(3+Q" << 0 << 3;
     QTest::newRow("5 before 3") << "Q+*2" << 0 << 5;
+    // 200 characters wrap to 202; 201 wrap to 203.
+    QTest::newRow("200 characters") << QString("1+").repeated(99) + "11" << 0 << 0;
+    QTest::newRow("201 characters") << QString("1+").repeated(100) + "1" << 0 << 8;
+    QTest::newRow("201 two-byte characters")
+        << QString::fromUtf8("\xC3\xA0").repeated(201) << 0 << 8;
+    // 26 constants of 8 characters, 25 signs, 10 times "+1" and the wrapping
+    // parentheses make 255 characters after rewriting.
+    const QString constants = QString("P+").repeated(25) + "P";
+    QTest::newRow("255 after rewriting") << constants + QString("+1").repeated(10) << 0 << 8;
+    QTest::newRow("256 after rewriting") << constants + QString("+1").repeated(9) + "+11" << 0 << 0;
 }
 
 void TestCalc::analysisErrors()
@@ -244,33 +204,6 @@ void TestCalc::analysisErrors()
     QFETCH(int, codi);
     TaulaTokens taula;
     QCOMPARE(AnalitzarExpressio(text.toStdString(), mode, taula), codi);
-}
-
-void TestCalc::lengthLimits_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("codi");
-
-    // 200 characters wrap to 202; 201 wrap to 203.
-    QTest::newRow("200 characters") << QString("1+").repeated(99) + "11" << 0;
-    QTest::newRow("201 characters") << QString("1+").repeated(100) + "1" << 8;
-    QTest::newRow("201 characters of a long number") << QString(201, '1') << 8;
-    QTest::newRow("200 two-byte characters") << QString::fromUtf8("\xC3\xA0").repeated(200) << 3;
-    QTest::newRow("201 two-byte characters") << QString::fromUtf8("\xC3\xA0").repeated(201) << 8;
-    // 26 constants of 8 characters, 25 signs, 10 times "+1" and the wrapping
-    // parentheses make 255 characters after rewriting.
-    const QString constants = QString("P+").repeated(25) + "P";
-    QTest::newRow("255 after rewriting") << constants + QString("+1").repeated(10) << 8;
-    QTest::newRow("256 after rewriting") << constants + QString("+1").repeated(9) + "+11" << 0;
-    QTest::newRow("254 after rewriting") << constants + QString("+1").repeated(9) + "+ " << 5;
-}
-
-void TestCalc::lengthLimits()
-{
-    QFETCH(QString, text);
-    QFETCH(int, codi);
-    TaulaTokens taula;
-    QCOMPARE(AnalitzarExpressio(text.toStdString(), 0, taula), codi);
 }
 
 void TestCalc::tokenTable_data()
@@ -284,33 +217,17 @@ void TestCalc::tokenTable_data()
     Fila("leading minus", "-2^2", "( -1 * 2 ^ 2 )");
     Fila("minus after operator stays", "0 - (-7)", "( 0 - ( -1 * 7 ) )");
     Fila("comma is a point", "3,5", "( 3.5 )");
-    Fila("apostrophe is a point", "3'5", "( 3.5 )");
     Fila("5. is a number", "5.", "( 5 )");
     Fila(".5 is a number", ".5", "( 0.5 )");
-    Fila("lower case", "sin(x)", "( SIN ( X ) )");
     Fila("PI", "( 3.141593 )");
-    Fila("P", "( 3.141593 )");
-    Fila("NE", "( 2.718282 )");
     Fila("digit before PI", "2PI", "( 2 * 3.141593 )");
-    Fila("digit before P", "2P", "( 2 * 3.141593 )");
-    Fila("digit before NE", "2NE", "( 2 * 2.718282 )");
     Fila("digit before (", "2(3)", "( 2 * ( 3 ) )");
-    Fila("constant before (", "PI(2)", "( 3.141593 * ( 2 ) )");
-    Fila("digit before function", "3SIN(0)", "( 3 * SIN ( 0 ) )");
-    Fila("digit before EXP", "3EXP(0)", "( 3 * EXP ( 0 ) )");
     Fila("digit before variable", "2X", "( 2 * X )");
     Fila("variable before (", "X(2)", "( X * ( 2 ) )");
-    Fila("variable before function", "XLN(2)", "( X * LNE ( 2 ) )");
     // The first pass runs before blanks go: "2 PI" reads as 23.141593.
     Fila("blank before PI joins digits", "2 PI", "( 23.141593 )");
-    Fila("blank between digits", "1 2", "( 12 )");
     Fila("digit after P joins", "P5", "( 3.1415935 )");
-    Fila("SEN", "SEN(1)", "( SIN ( 1 ) )");
-    Fila("SEG", "SEG(1)", "( SIG ( 1 ) )");
-    Fila("ASE", "ASE(1)", "( ASI ( 1 ) )");
     Fila("EXP", "EXP(1)", "( EXP ( 1 ) )");
-    Fila("ALN", "ALN(1)", "( EXP ( 1 ) )");
-    Fila("LN", "LN(1)", "( LNE ( 1 ) )");
     QTest::newRow("all names")
         << "SIG(ASI(ASG(COS(COG(ACO(ACG(TAN(TAG(ATA(ATG(ABS(LOG(ALO(1))))))))))))))"
         << "( SIG ( ASI ( ASG ( COS ( COG ( ACO ( ACG ( TAN ( TAG ( ATA ( ATG ( ABS ( LOG ( "
@@ -355,45 +272,33 @@ void TestCalc::computationErrors_data()
     QTest::addColumn<int>("codi");
 
     QTest::newRow("1 division by zero") << "5/0" << 1;
-    QTest::newRow("1 by a zero group") << "1/(2-2)" << 1;
     QTest::newRow("1 by X") << "1/X" << 1;
     QTest::newRow("2 0^0") << "0^0" << 2;
-    QTest::newRow("2 0^-0.5") << "0^(-0.5)" << 2;
     QTest::newRow("2 root of negative") << "(-4)^0.5" << 2;
     QTest::newRow("2 big whole power of negative") << "(-2)^150" << 2;
     // 2/3 is stored a hair above 2/3, so the angle 3 * b * pi passes 2 * pi.
     QTest::newRow("2 (-8)^(2/3)") << "(-8)^(2/3)" << 2;
     QTest::newRow("2 ASI beyond 1") << "ASI(2)" << 2;
-    QTest::newRow("2 ASG beyond 1") << "ASG(1.01)" << 2;
     QTest::newRow("2 ACO beyond -1") << "ACO(-1.5)" << 2;
-    QTest::newRow("2 ACG beyond 1") << "ACG(2)" << 2;
     QTest::newRow("3 LN(0)") << "LN(0)" << 3;
     QTest::newRow("3 LOG of negative") << "LOG(-1)" << 3;
-    QTest::newRow("3 LN(X)") << "LN(X)" << 3;
     // 9999999999999999999 is stored as a six-byte real just above 1e19.
     QTest::newRow("4 result above 1e19") << "9999999999999999999" << 4;
     QTest::newRow("4 product result") << "5000000000000000000*3" << 4;
     QTest::newRow("4 sum operand") << "(5000000000000000000*3)-1" << 4;
-    QTest::newRow("4 product operand") << "(5000000000000000000*3)*0" << 4;
-    QTest::newRow("4 dividend") << "(5000000000000000000*3)/2" << 4;
     QTest::newRow("4 tiny divisor") << "1/(0.0000000001*0.0000000001)" << 4;
-    QTest::newRow("4 whole power") << "10^20" << 4;
-    QTest::newRow("4 base above 1e19") << "(5000000000000000000*3)^1" << 4;
-    QTest::newRow("4 negative whole power of a small product") << "10^(-20)" << 4;
-    QTest::newRow("4 0^-2") << "0^(-2)" << 4;
+    QTest::newRow("4 negative whole power, product above 1e19") << "10^(-20)" << 4;
+    QTest::newRow("4 0^-2, product at most 1e-19") << "0^(-2)" << 4;
     QTest::newRow("4 big exponent") << "2^100" << 4;
     QTest::newRow("4 exponent below -88") << "2^(-130)" << 4;
     QTest::newRow("4 EXP(88)") << "EXP(88)" << 4;
-    QTest::newRow("4 EXP(-88)") << "EXP(-88)" << 4;
     QTest::newRow("4 EXP result") << "EXP(87)" << 4;
-    QTest::newRow("4 ALO") << "ALO(20)" << 4;
     // |a|^b with b near 2 and |a| near 1e38 leaves the six-byte range.
     QTest::newRow("4 beyond a six-byte real")
         << "((0-9000000000000000000)*9000000000000000000)^1.999999" << 4;
     QTest::newRow("4 odd power of negative below -1e19") << "(0-3000000)^3" << 4;
     // Signed bounds: a negative product is "at most 1e-19".
     QTest::newRow("4 (-2)^-1") << "(-2)^(-1)" << 4;
-    QTest::newRow("4 (-0.5)^-3") << "(-0.5)^(-3)" << 4;
     QTest::newRow("error stops the rest") << "(1/0)+LN(0)" << 1;
     QTest::newRow("first group first") << "LN(0)+(1/0)" << 3;
 }
@@ -413,96 +318,56 @@ void TestCalc::results_data()
 
     // Operations and precedence.
     Fila("product", "3 * 4", "12");
-    Fila("product without blanks", "3*4", "12");
     Fila("signed operands", "(-3) * (+5)", "-15");
     Fila("halves", "7/2", "3,5");
-    Fila("quarter", "1/4", "0,25");
-    Fila("exact quotient", "10/5", "2");
     Fila("third", "1/3", "0,333333");
     Fila("negative fraction", "(-7)/4", "-1,75");
     Fila("precedence", "2+3*4^2", "50");
     Fila("left to right", "8-3-2", "3");
-    Fila("division left to right", "64/4/2", "8");
-    Fila("groups", "((2+3)*(4-1))", "15");
     Fila("decimal comma", "3,5+1", "4,5");
     Fila("six-byte sum", "0.1+0.2", "0,3");
     Fila("X is 0", "X+1", "1");
-    QTest::newRow("Y is 0 in mode 102 only") << "y"
-                                             << "y" + Q(kAnalisi);
     Fila("tiny negative prints 0", "0-1/3000000", "0");
     // Constants.
     Fila("PI", "3,141593");
-    Fila("pi", "3,141593");
-    Fila("P", "3,141593");
-    Fila("NE", "2,718282");
     Fila("2PI", "6,283186");
-    Fila("2P", "6,283186");
-    Fila("PI*2", "6,283186");
-    Fila("2NE", "5,436564");
     Fila("NE^2", "7,389057");
     Fila("2 PI joins", "2 PI", "23,141593");
     // Implied multiplication.
     Fila("2(3)", "6");
-    Fila("2 (3+1)", "8");
     Fila("2ABS", "2ABS(0-3)", "6");
-    Fila("2COS", "2COS(0)", "2");
-    Fila("2ALO", "2ALO(1)", "20");
-    Fila("3EXP", "3EXP(0)", "3");
     Fila("2X", "2X+5", "5");
-    Fila("X(2)", "X(2)+1", "1");
     // Functions, radians.
-    Fila("SIN(0)", "0");
     Fila("SIN(PI/2)", "1");
-    Fila("SEN(1)", "0,841471");
-    Fila("COS(0)", "1");
     Fila("COS(PI)", "-1");
     Fila("TAN(1)", "1,557408");
-    Fila("ASI(1)", "1,570796");
     Fila("ASE(-1)", "-1,570796");
     Fila("ASI(0.5)", "0,523599");
-    Fila("ACO(0)", "1,570796");
-    Fila("ACO(1)", "0");
     Fila("ACO(-1)", "3,141593");
     Fila("ACO(-0.5)", "2,094395");
-    Fila("ATA(1)", "0,785398");
     // Functions, degrees: the conversion uses 3.141593.
     Fila("SIG(90)", "1");
-    Fila("SEG(30)", "0,5");
-    Fila("SIG(180) is a tiny negative", "SIG(180)", "0");
     Fila("COG(60)", "0,5");
     Fila("COG(90) is a tiny negative", "COG(90)", "0");
     Fila("TAG(45)", "1");
     Fila("TAG(90) is large, not an error", "TAG(90)", "-5773501,937767");
     Fila("ASG(0.5)", "30");
     Fila("ASG(-1)", "-90");
-    Fila("ACG(0)", "90");
-    Fila("ACG(0.5)", "60");
     Fila("ACG(-0.5)", "120");
-    Fila("ACG(-1)", "180");
     Fila("ATG(-1)", "-45");
     // Other functions.
     Fila("ABS", "ABS(-2.5)", "2,5");
     Fila("LOG(1000)", "3");
-    Fila("LOG(0.01)", "-2");
     Fila("LN(NE)", "1");
-    Fila("LN(1)", "0");
-    Fila("ALO(2)", "100");
     Fila("ALO(-2)", "0,01");
-    Fila("ALO(0.5)", "3,162278");
     Fila("EXP(1)", "2,718282");
-    Fila("ALN(-1)", "0,367879");
     Fila("nested", "ABS(SIN(0)-ALO(LOG(5)))", "5");
     // Powers: whole exponents by repeated products.
-    Fila("2^3", "8");
     Fila("chained from the left", "2^3^2", "64");
     Fila("(-2^2)", "-4");
     Fila("2^(-2)", "0,25");
-    Fila("(-2)^2", "4");
     Fila("(-2)^3", "-8");
-    Fila("(-2)^(-2)", "0,25");
     Fila("(-0.5)^(-2)", "4");
-    Fila("1.5^2", "2,25");
-    Fila("0^2", "0");
     Fila("10^12", "1000000000000");
     // 10^18 needs 42 significant bits: the stored value is the nearest six-byte real.
     Fila("10^18", "999999999999737856");
@@ -510,22 +375,17 @@ void TestCalc::results_data()
     // A negative product escapes the signed bound until a later check.
     Fila("1/(0-3000000)^3", "0");
     // Powers: other exponents through logarithms.
-    Fila("2^0", "1");
     Fila("2^0.5", "1,414214");
-    Fila("4^0.5", "2");
     Fila("8^(1/3)", "2");
     Fila("2^(1/2*120)", "1152921504606846976");
     Fila("whole exponent of 100 or more", "1.01^200", "7,316018");
-    Fila("0^0.5", "0");
     // Powers: negative bases.
     Fila("(-8)^(1/3)", "-2");
     Fila("(-8)^(-1/3)", "(-8)^((-1)/3)", "-0,5");
-    Fila("(-2)^0", "1");
     Fila("(-32)^0.2", "-2");
     // Formatting of large values.
     Fila("truncated", "123456.75", "123456");
     Fila("negative keeps decimals", "123456.75*(-1)", "-123456,75");
-    Fila("near two", "2.0000001", "2");
     Fila("above the clamp", "3000000000+0.5", "3000000000");
 }
 
@@ -542,30 +402,21 @@ void TestCalc::formatting_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("whole") << 12.0 << "12";
-    QTest::newRow("negative whole") << -3.0 << "-3";
     QTest::newRow("zero") << 0.0 << "0";
     QTest::newRow("negative zero") << -0.0 << "0";
-    QTest::newRow("half") << 2.5 << "2,5";
     QTest::newRow("third") << 1.0 / 3 << "0,333333";
-    QTest::newRow("two thirds round up") << 2.0 / 3 << "0,666667";
     QTest::newRow("negative") << -1.75 << "-1,75";
-    QTest::newRow("one millionth") << 0.000001 << "0,000001";
     QTest::newRow("below half a millionth") << 0.0000004 << "0";
     QTest::newRow("negative below half a millionth") << -0.0000004 << "0";
     QTest::newRow("negative above half a millionth") << -0.0000006 << "-0,000001";
     QTest::newRow("rounds to whole") << 1.9999996 << "2";
     QTest::newRow("exact tie rounds away from zero") << 1.0 / 128 << "0,007813";
-    QTest::newRow("negative tie") << -1.0 / 128 << "-0,007813";
     QTest::newRow("above 100000 truncated") << 123456.75 << "123456";
-    QTest::newRow("just above 100000") << 100000.5 << "100000";
-    QTest::newRow("100000 keeps nothing to cut") << 100000.0 << "100000";
     QTest::newRow("below 100000 kept") << 99999.5 << "99999,5";
     QTest::newRow("negative below -100000 kept") << -123456.75 << "-123456,75";
-    QTest::newRow("clamp limit") << 2000000000.0 << "2000000000";
     QTest::newRow("beyond the clamp") << 3000000000.0 << "3000000000";
     QTest::newRow("negative beyond the clamp") << -3000000000.5 << "-3000000000,5";
     QTest::newRow("largest result") << 1e19 << "10000000000000000000";
-    QTest::newRow("beyond 2^39") << 1099511627776.0 << "1099511627776";
 }
 
 void TestCalc::formatting()
@@ -582,24 +433,19 @@ void TestCalc::sixByteReals_data()
     QTest::addColumn<double>("real48");
 
     const double u = std::ldexp(1.0, -39); // one unit in the last place at 1
-    QTest::newRow("one") << 1.0 << true << 1.0;
     QTest::newRow("last bit kept") << 1 + u << true << 1 + u;
     QTest::newRow("half unit ties to even, down") << 1 + u / 2 << true << 1.0;
     QTest::newRow("one and a half units ties to even, up") << 1 + 1.5 * u << true << 1 + 2 * u;
     QTest::newRow("above half rounds up") << 1 + u / 2 + u / 1024 << true << 1 + u;
-    QTest::newRow("negative ties to even") << -(1 + 1.5 * u) << true << -(1 + 2 * u);
     QTest::newRow("largest") << kMaximReal48 << true << kMaximReal48;
     QTest::newRow("largest plus a quarter unit")
         << kMaximReal48 * (1 + std::ldexp(1.0, -42)) << true << kMaximReal48;
     QTest::newRow("largest plus a unit")
         << kMaximReal48 * (1 + std::ldexp(1.0, -39)) << false << 0.0;
     QTest::newRow("1e39") << 1e39 << false << 0.0;
-    QTest::newRow("-1e39") << -1e39 << false << 0.0;
-    QTest::newRow("infinity") << HUGE_VAL << false << 0.0;
     QTest::newRow("not a number") << std::nan("") << false << 0.0;
     QTest::newRow("smallest") << kMinimReal48 << true << kMinimReal48;
     QTest::newRow("below the smallest") << kMinimReal48 / 2 << true << 0.0;
-    QTest::newRow("negative below the smallest") << -kMinimReal48 / 2 << true << 0.0;
     QTest::newRow("negative zero") << -0.0 << true << 0.0;
 }
 
@@ -625,9 +471,6 @@ void TestCalc::failureTexts_data()
 
     const QByteArray a = "\xC3\xA0";        // two bytes
     const QByteArray euro = "\xE2\x82\xAC"; // three bytes
-    QTest::newRow("computation") << QByteArray("5/0") << QByteArray("5/0 = ERROR DE C\xC3\x80LCUL");
-    QTest::newRow("analysis") << QByteArray("3+") << QByteArray("3+ = ERROR D'AN\xC3\x80LISIS");
-    QTest::newRow("empty") << QByteArray() << QByteArray(" = ERROR D'AN\xC3\x80LISIS");
     QTest::newRow("input kept as written")
         << QByteArray("sin(x") << QByteArray("sin(x = ERROR D'AN\xC3\x80LISIS");
     QTest::newRow("cut inside the error text")
@@ -654,65 +497,40 @@ void TestCalc::failureTexts()
     QVERIFY(Caracters(obtingut) <= 255);
 }
 
-void TestCalc::tableQuestions_data()
+void TestCalc::drillQuestions_data()
 {
-    QTest::addColumn<QString>("operador");
-    QTest::newRow("addition") << "+";
-    QTest::newRow("multiplication") << "x";
-    QTest::newRow("subtraction") << "-";
-    QTest::newRow("division") << "/";
+    QTest::addColumn<int>("maxim");
+    QTest::addColumn<int>("termes");
+    QTest::addColumn<QString>("signes");
+
+    QTest::newRow("add or subtract two, one digit") << 9 << 2 << "+-";
+    QTest::newRow("add or subtract three, one digit") << 9 << 3 << "+-";
+    QTest::newRow("multiply two, one digit") << 9 << 2 << "x.";
+    QTest::newRow("multiply three, one digit") << 9 << 3 << "x.";
+    // The bare forms also cover the one-digit tables of +, - and x.
+    QTest::newRow("add or subtract two, two digits") << 99 << 2 << "+-";
+    QTest::newRow("multiply two, two digits") << 99 << 2 << "x";
 }
 
-void TestCalc::tableQuestions()
+void TestCalc::drillQuestions()
 {
-    QFETCH(QString, operador);
-    const char op = operador.toLatin1()[0];
-    for (int a = 0; a <= 10; ++a) {
-        for (int b = 0; b <= 10; ++b) {
-            std::string text;
-            int esperat = 0;
-            switch (op) {
-            case '+':
-                text = std::to_string(a) + " + " + std::to_string(b), esperat = a + b;
-                break;
-            case 'x':
-                text = std::to_string(a) + " x " + std::to_string(b), esperat = a * b;
-                break;
-            case '-': // built backwards from the answer, as the drill does
-                text = std::to_string(a + b) + " - " + std::to_string(b), esperat = a;
-                break;
-            default:
-                if (b == 0)
-                    continue;
-                text = std::to_string(a * b) + " / " + std::to_string(b), esperat = a;
-            }
-            QCOMPARE(AvaluarExpressio(ComLaPregunta(text)), std::to_string(esperat));
-        }
+    QFETCH(int, maxim);
+    QFETCH(int, termes);
+    QFETCH(QString, signes);
+    for (const Pregunta &p : Preguntes(maxim, termes, signes.toStdString())) {
+        std::string resultat = AvaluarExpressio(ComLaPregunta(p.text));
+        if (resultat != std::to_string(p.valor))
+            QFAIL((p.text + " gave " + resultat).c_str());
     }
 }
 
-void TestCalc::integerQuestions_data()
+void TestCalc::divisionTable()
 {
-    QTest::addColumn<int>("maxim");
-    QTest::addColumn<bool>("multiplicatiu");
-    QTest::addColumn<bool>("tres");
-
-    QTest::newRow("add two, one digit") << 9 << false << false;
-    QTest::newRow("add three, one digit") << 9 << false << true;
-    QTest::newRow("multiply two, one digit") << 9 << true << false;
-    QTest::newRow("multiply three, one digit") << 9 << true << true;
-    QTest::newRow("add two, two digits") << 99 << false << false;
-    QTest::newRow("multiply two, two digits") << 99 << true << false;
-}
-
-void TestCalc::integerQuestions()
-{
-    QFETCH(int, maxim);
-    QFETCH(bool, multiplicatiu);
-    QFETCH(bool, tres);
-    std::string error =
-        ProvarPreguntes(Operands(maxim), multiplicatiu ? kMultiplicatius : kAdditius, tres);
-    QVERIFY2(error.empty(), error.c_str());
+    for (int q = 0; q <= 9; ++q) { // built backwards from the answer, as the drill does
+        for (int d = 1; d <= 9; ++d)
+            QCOMPARE(AvaluarExpressio(std::to_string(q * d) + " / " + std::to_string(d)),
+                     std::to_string(q));
+    }
 }
 
 // Random texts of the evaluator's own characters and stray bytes: each one
