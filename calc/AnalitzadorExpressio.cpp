@@ -45,7 +45,7 @@ bool Comenca(std::string_view text, std::size_t pos, std::string_view prefix)
     return text.substr(pos).starts_with(prefix);
 }
 
-// Step 1: upper case (letters of ASCII only) inside one pair of parentheses.
+// Upper case (letters of ASCII only) inside one pair of parentheses.
 void Embolcallar(std::string_view text, std::string &sortida)
 {
     sortida.clear();
@@ -55,7 +55,8 @@ void Embolcallar(std::string_view text, std::string &sortida)
     sortida += ')';
 }
 
-// Step 4: "2PI" becomes "2*PI", "2NE" becomes "2*NE".
+// First implied product, before the constants are spelt out: "2PI" becomes
+// "2*PI", "2NE" becomes "2*NE".
 void PrimeraMultiplicacioImplicita(std::string_view text, std::string &sortida)
 {
     sortida.clear();
@@ -71,7 +72,7 @@ struct Reescriptura {
     std::string_view a;
 };
 
-// Step 5, tried in this order at every position.
+// Rewrites of the text, tried in this order at every position.
 constexpr std::array<Reescriptura, 10> kReescriptures{{
     {"EXP(", "ALN("},
     {"PI", "3.141593"},
@@ -106,7 +107,7 @@ void Reescriure(std::string_view text, std::string &sortida)
     }
 }
 
-// Step 6: "2(3)" becomes "2*(3)", "3SIN(" becomes "3*SIN(", "2X" becomes "2*X",
+// Second implied product: "2(3)" becomes "2*(3)", "3SIN(" becomes "3*SIN(", "2X" becomes "2*X",
 // "X(" becomes "X*(".
 void SegonaMultiplicacioImplicita(std::string_view text, std::string &sortida)
 {
@@ -142,7 +143,8 @@ bool RefusatPerSintaxi(char p, char c, char n, int punts)
     return c == '.' && ((!EsDigit(p) && !EsDigit(n)) || p == '.' || punts > 1);
 }
 
-// Step 8, over the characters inside the wrapping parentheses.
+// The character scan, over the characters inside the wrapping parentheses;
+// the first offence is the error.
 int RevisarSintaxi(std::string_view text)
 {
     int punts = 0;
@@ -243,7 +245,7 @@ class Tokenitzador
 public:
     Tokenitzador(std::string_view text, TaulaTokens &taula) : text_(text), taula_(taula) {}
 
-    // Step 9.
+    // Left to right, keeping the parenthesis depth.
     int Executar()
     {
         while (pos_ < text_.size()) {
@@ -326,8 +328,8 @@ bool TancaOSigne(Codi c)
            c == Codi::Quocient;
 }
 
-// Step 10: refuses the sequences that the character scan lets through, drops
-// a "+" after "(" and turns a "-" after "(" into "-1 *".
+// The pass over the finished table: refuses the sequences that the character
+// scan lets through, drops a "+" after "(" and turns a "-" after "(" into "-1 *".
 int RevisarTaula(const TaulaTokens &entrada, TaulaTokens &sortida)
 {
     sortida.mida = 0;
@@ -361,21 +363,28 @@ int RevisarTaula(const TaulaTokens &entrada, TaulaTokens &sortida)
     return kAnalisiCorrecta;
 }
 
-// Steps 1 to 7: the text as the tokeniser reads it, in `text`.
+bool TeVariablesDeMesCuries(std::string_view text)
+{
+    for (char c : text) {
+        char majuscula = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        if (majuscula != 'X' && EsLletraVariable(majuscula))
+            return true;
+    }
+    return false;
+}
+
+// Checks, wraps and rewrites the text into what the tokeniser reads, in `text`.
+// The checks come before any copy, so a huge text costs one pass.
 int PrepararText(std::string_view original, int mode, std::string &text, std::string &treball)
 {
+    if (mode != kModeMultivariable && TeVariablesDeMesCuries(original))
+        return kNomDesconegut;
+    if (ComptarCaracters(original) + 2 > kLongitudMaxima)
+        return kExpressioLlarga;
     // Room for the usual growth of the passes below; longer texts still grow.
     text.reserve(2 * original.size() + 16);
     treball.reserve(2 * original.size() + 16);
     Embolcallar(original, text);
-    if (mode != kModeMultivariable) {
-        for (char c : text) {
-            if (c == 'Y' || c == 'Z' || c == 'U' || c == 'V')
-                return kNomDesconegut;
-        }
-    }
-    if (ComptarCaracters(text) > kLongitudMaxima)
-        return kExpressioLlarga;
     PrimeraMultiplicacioImplicita(text, treball);
     Reescriure(treball, text);
     SegonaMultiplicacioImplicita(text, treball);

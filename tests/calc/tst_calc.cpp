@@ -475,6 +475,7 @@ void TestCalc::failureTexts_data()
         << QByteArray("sin(x") << QByteArray("sin(x = ERROR D'AN\xC3\x80LISIS");
     QTest::newRow("cut inside the error text")
         << QByteArray(250, 'q') + "1" << QByteArray(250, 'q') + "1 = E";
+    QTest::newRow("a million characters") << QByteArray(1000000, '1') << QByteArray(255, '1');
     QTest::newRow("cut counts characters") << a.repeated(300) << a.repeated(255);
     QTest::newRow("cut never splits a character")
         << QByteArray(254, 'q') + euro + euro << QByteArray(254, 'q') + euro;
