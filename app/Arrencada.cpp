@@ -24,7 +24,7 @@ void Arrencada::Iniciar(int duradaSplash)
     RestaurarOpcions();
     FormTTS.RadioButtonTM1XClick();
     // The restart above wrote a header: the record starts empty all the same.
-    FormPrincipal.ui->MemoCarpeta->clear();
+    FormPrincipal.BuidarRegistre();
     QTimer::singleShot(0, &FormPrincipal, &TFormPrincipal::SpeedButtonMenuClick);
 }
 

@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QStyle>
+#include <QTextCursor>
 #include <QTime>
 
 namespace {
@@ -199,7 +200,20 @@ void TFormPrincipal::MenuIniciarDeNouClick()
 
 void TFormPrincipal::AfegirRegistre(const QString &linia)
 {
-    ui->MemoCarpeta->appendPlainText(linia);
+    // An empty document holds no line yet, though it shows one empty block;
+    // every later line starts a block of its own, empty lines included.
+    QTextCursor cursor(ui->MemoCarpeta->document());
+    cursor.movePosition(QTextCursor::End);
+    if (m_registreTeLinies)
+        cursor.insertBlock();
+    cursor.insertText(linia);
+    m_registreTeLinies = true;
+}
+
+void TFormPrincipal::BuidarRegistre()
+{
+    ui->MemoCarpeta->clear();
+    m_registreTeLinies = false;
 }
 
 QString TFormPrincipal::LiniaResposta(const QString &pregunta, const QString &resposta,

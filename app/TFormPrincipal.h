@@ -64,6 +64,8 @@ public:
     void MenuSortirClick();
     void MenuParlantDeClick() override;
     void MenuCopiarALaCarpetaClick() override;
+    // Empties the record of work: start-up does it once.
+    void BuidarRegistre();
     void MenuVeureElsBotonsNumericsClick();
 
     // Switch scanning of the keypad, set up after every visit to the
@@ -128,4 +130,5 @@ private:
     // Set when the window is closed, so that a handler interrupted inside a
     // pause does not carry on with a program that is ending.
     bool m_tancat = false;
+    bool m_registreTeLinies = false;
 };

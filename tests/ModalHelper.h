@@ -11,12 +11,13 @@
 
 // Answers the next modal window of type T that opens: waits for it, lets
 // `accio` inspect it, then closes it. Returns a flag that tells whether one
-// was seen.
+// was seen. The watch ends with `context`, or after `intents` looks.
 template <typename T = QWidget>
-std::shared_ptr<bool> RespondreModal(std::function<void(QWidget *)> accio = {}, int intents = 500)
+std::shared_ptr<bool> RespondreModal(std::function<void(QWidget *)> accio = {},
+                                     QObject *context = nullptr, int intents = 500)
 {
     auto vist = std::make_shared<bool>(false);
-    auto *temporitzador = new QTimer(qApp);
+    auto *temporitzador = new QTimer(context ? context : qApp);
     auto restants = std::make_shared<int>(intents);
     QObject::connect(temporitzador, &QTimer::timeout, qApp, [=] {
         QWidget *modal = QApplication::activeModalWidget();

@@ -31,7 +31,7 @@ struct Finestres {
         else
             principal.MenuCastellaClick();
         opcions.RadioButtonTM1XClick();
-        principal.ui->MemoCarpeta->clear();
+        principal.BuidarRegistre();
     }
     ~Finestres() { Rellotge::setAcceleracio(1); }
 
