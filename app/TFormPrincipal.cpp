@@ -2,10 +2,12 @@
 
 #include "Escaneig.h"
 #include "Esperar.h"
+#include "FormaParlada.h"
 #include "IdiomaFinestres.h"
 #include "InformarError.h"
 #include "MenuIcona.h"
 #include "Rellotge.h"
+#include "SubstituirTot.h"
 #include "TFormJocs.h"
 #include "TFormTTS.h"
 #include "UnitCalcDll32.h"
@@ -274,9 +276,9 @@ QString TFormPrincipal::RespostaEsperada() const
 {
     // The evaluator reads a letter x as its variable and a point as a
     // decimal point: both multiplication signs become "*".
-    QString expressio = ui->LabelOperacio->text();
-    expressio.replace(QLatin1Char('x'), QLatin1Char('*'));
-    expressio.replace(QLatin1Char('.'), QLatin1Char('*'));
+    QString expressio = SubstituirTot(ui->LabelOperacio->text(), QStringLiteral("x"),
+                                      QStringLiteral("*"));
+    expressio = SubstituirTot(expressio, QStringLiteral("."), QStringLiteral("*"));
     return QString::fromStdString(AvaluarExpressio(expressio.toStdString()));
 }
 
@@ -345,8 +347,8 @@ void TFormPrincipal::CamiCorrecte(const QString &pregunta, const QString &espera
         LiniaResposta(pregunta + QStringLiteral(" = "), ui->EditResultat->text(), QStringLiteral("C")));
     setOperacio(pregunta + QStringLiteral(" = ") + esperada);
     ui->EditResultat->setText(TextBe);
-    QString lloanca = ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe;
-    lloanca.replace(QLatin1Char('='), QLatin1Char(','));
+    const QString lloanca = SubstituirTot(ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe,
+                                          QStringLiteral("="), QStringLiteral(","));
     if (LlegirResultat())
         ParlarOperacio(lloanca);
     // During a game a correct answer moves on at once.
@@ -586,6 +588,18 @@ void TFormPrincipal::AplicarLlengua(Llengua llengua)
 // ---------------------------------------------------------------------------
 // Speech
 
-QString TFormPrincipal::FormaParlada(const QString &text) const { return text; }
+QString TFormPrincipal::FormaParlada(const QString &text) const
+{
+    std::optional<Llengua> llengua;
+    if (ui->MenuCatala->isChecked())
+        llengua = Llengua::Catala;
+    else if (ui->MenuCastella->isChecked())
+        llengua = Llengua::Castella;
+    return ::FormaParlada(text, llengua);
+}
 
-void TFormPrincipal::ParlarOperacio(const QString &text) { (void)FormaParlada(text); }
+void TFormPrincipal::ParlarOperacio(const QString &text)
+{
+    if (m_opcions)
+        m_opcions->Parlar(FormaParlada(text));
+}

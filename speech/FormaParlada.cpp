@@ -35,15 +35,9 @@ QString Aplicar(QString text, const Taula &taula)
 
 } // namespace
 
-QString FormaParlada(const QString &text, Llengua llengua)
+QString FormaParlada(const QString &text, std::optional<Llengua> llengua)
 {
-    switch (llengua) {
-    case Llengua::Catala:
-        return Aplicar(text, kCatala);
-    case Llengua::Castella:
-        return Aplicar(text, kCastella);
-    case Llengua::Cap:
-        break;
-    }
-    return text;
+    if (!llengua)
+        return text;
+    return Aplicar(text, *llengua == Llengua::Catala ? kCatala : kCastella);
 }

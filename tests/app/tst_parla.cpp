@@ -1,0 +1,78 @@
+#include "../speech/VeuFalsa.h"
+#include "Finestres.h"
+
+#include <QtTest>
+
+// What the drill says while "Llegir resultat" is ticked, heard through a
+// fake voice object that records every call.
+class TestParla : public QObject
+{
+    Q_OBJECT
+
+    std::shared_ptr<ConfiguracioVeuFalsa> veu;
+
+    QStringList Dit() const
+    {
+        QStringList dit;
+        for (const QString &crida : veu->registre)
+            if (crida.startsWith(QLatin1String("Speak ")))
+                dit << crida.mid(6);
+        return dit;
+    }
+
+private slots:
+    void init()
+    {
+        RegistreVeus::Restablir();
+        veu = VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {QStringLiteral("Veu de prova")});
+        VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
+    }
+
+    void correctAnswerIsPraised()
+    {
+        Finestres f;
+        QCOMPARE(f.opcions.ui->ListBoxMotorsDeVeu->item(0)->text(), QStringLiteral("Veu de prova"));
+        f.opcions.ui->CheckBoxLlegirResultat->setChecked(true);
+        f.pregunta(QStringLiteral("7 x 8"));
+        veu->registre.clear();
+        f.respondre(QStringLiteral("56"));
+        const QStringList dit = Dit();
+        QVERIFY(dit.size() >= 2);
+        QCOMPARE(dit[0], QStringLiteral("7 per 8 , 56, bé 1"));
+        // Then the next question, with its signs in words.
+        QCOMPARE(dit[1], f.principal.FormaParlada(f.ui().LabelOperacio->text()) + " 1");
+    }
+
+    void wrongAnswerSaysTheNoticeThenTheQuestion()
+    {
+        Finestres f;
+        f.opcions.ui->CheckBoxLlegirResultat->setChecked(true);
+        f.pregunta(QStringLiteral("(-3) + (+5)"));
+        veu->registre.clear();
+        f.respondre(QStringLiteral("8"));
+        QCOMPARE(Dit(), QStringList({"No és correcte 1", "(menys3) més (més5) 1"}));
+    }
+
+    void skippedQuestionSaysTheSolutionInSpanish()
+    {
+        Finestres f(Llengua::Castella);
+        f.opcions.ui->CheckBoxLlegirResultat->setChecked(true);
+        f.pregunta(QStringLiteral("9 / 3"));
+        veu->registre.clear();
+        f.principal.ButtonNouClick();
+        QCOMPARE(Dit().value(0), QStringLiteral("9 dividido entre 3 = 3 1"));
+    }
+
+    void silentWithoutReadingAloud()
+    {
+        Finestres f;
+        f.pregunta(QStringLiteral("7 x 8"));
+        veu->registre.clear();
+        f.respondre(QStringLiteral("1"));
+        f.principal.ButtonNouClick();
+        QVERIFY(Dit().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestParla)
+#include "tst_parla.moc"
