@@ -36,9 +36,12 @@ bool UPCTVFuncions::CarregarUPCTV()
         return true;
     if (!m_fitxer.isEmpty())
         return Carregar(m_fitxer);
-    const QString propi = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kNomFitxer;
-    if (QFileInfo::exists(propi) && Carregar(propi))
-        return true;
+    // The program's folder first, then where an installation puts it.
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString &propi : {dir + QLatin1Char('/') + kNomFitxer,
+                                 dir + QStringLiteral("/../lib/trimbol/") + kNomFitxer})
+        if (QFileInfo::exists(propi) && Carregar(propi))
+            return true;
     // A bare name: the dynamic loader searches the system's library path only.
     return Carregar(QStringLiteral("upctv"));
 }
