@@ -25,9 +25,9 @@ const std::vector<std::string> kPreguntes = {
 };
 
 const std::vector<std::string> kLlargues = {
-    // Every operation, a constant, implied products and functions: 200 characters.
+    // Every operation, both constants, implied products and functions: 145 characters.
     "2PI*SIN(0.5)+COG(60)/(1+ABS(-3.25))-LOG(1000)*ALO(0.5)^2+LN(NE)*3(4-1)/7"
-    "+ATG(1)-ACG(-0.5)+(2^3^2)/(16*4)-EXP(1)*(-(2.5))+TAG(45)*(1,5+2'5)-SQ(2)",
+    "+ATG(1)-ACG(-0.5)+(2^3^2)/(16*4)-EXP(1)*(-(2.5))+TAG(45)*(1,5+2'5)-ABS(2)",
     // Deep nesting: 267 token-table entries.
     Repetir("(-", 66) + "1" + Repetir(")", 66),
     // A long sum of drill-sized numbers.
