@@ -1,6 +1,7 @@
 #include "AnalitzadorExpressio.h"
 
 #include "Real48.h"
+#include "Utf8.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,19 +28,6 @@ bool EsLletraFuncio(char c)
 {
     return c == 'S' || c == 'C' || c == 'T' || c == 'A' || c == 'L';
 }
-bool EsContinuacioUtf8(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-std::size_t ComptarCaracters(std::string_view text)
-{
-    std::size_t n = 0;
-    for (char c : text)
-        n += EsContinuacioUtf8(c) ? 0 : 1;
-    return n;
-}
-
 bool Comenca(std::string_view text, std::size_t pos, std::string_view prefix)
 {
     return text.substr(pos).starts_with(prefix);

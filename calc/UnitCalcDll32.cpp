@@ -1,6 +1,7 @@
 #include "UnitCalcDll32.h"
 
 #include "AnalitzadorExpressio.h"
+#include "Utf8.h"
 
 namespace
 {
@@ -9,29 +10,16 @@ constexpr std::size_t kCaractersMaxims = 255;
 constexpr std::string_view kErrorAnalisi = "ERROR D'ANÀLISIS";
 constexpr std::string_view kErrorCalcul = "ERROR DE CÀLCUL";
 
-// The bytes of the first `maxim` characters of a UTF-8 text, never cutting
-// one: each byte that is not a continuation byte starts a character.
-std::size_t BytesDeCaracters(std::string_view text, std::size_t maxim)
-{
-    std::size_t caracters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        bool continuacio = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
-        if (!continuacio && ++caracters > maxim)
-            return i;
-    }
-    return text.size();
-}
-
 void Tallar(std::string &text, std::size_t maxim)
 {
-    text.resize(BytesDeCaracters(text, maxim));
+    text.resize(calc::BytesDeCaracters(text, maxim));
 }
 
 // The text, " = " and the error, cut to the longest result; only the part of
 // the text that can show is copied.
 std::string AmbError(std::string_view text, std::string_view error)
 {
-    std::string resultat(text.substr(0, BytesDeCaracters(text, kCaractersMaxims)));
+    std::string resultat(text.substr(0, calc::BytesDeCaracters(text, kCaractersMaxims)));
     resultat.append(" = ").append(error);
     Tallar(resultat, kCaractersMaxims);
     return resultat;

@@ -3,6 +3,7 @@
 
 #include "AnalitzadorExpressio.h"
 #include "UnitCalcDll32.h"
+#include "Utf8.h"
 
 #include <cmath>
 #include <cstdint>
@@ -21,16 +22,15 @@ void Exigir(bool condicio, const char *que)
     }
 }
 
-std::string Tallat(std::string text)
+// A refused text comes back followed by its error text, cut to 255 characters.
+void RevisarFracas(const std::string &text, const std::string &resultat, const char *error)
 {
-    std::size_t caracters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++caracters > 255) {
-            text.resize(i);
-            break;
-        }
-    }
-    return text;
+    std::string complet = text + " = " + error;
+    Exigir(complet.starts_with(resultat), "a failure starts with the text as written");
+    Exigir(resultat == complet || calc::ComptarCaracters(resultat) == 255,
+           "a failure is cut only at 255 characters");
+    Exigir(resultat.size() == calc::BytesDeCaracters(complet, 255) || resultat == complet,
+           "the cut falls between characters");
 }
 
 // "-12,5" back to -12.5; false unless the text has the result's form.
@@ -79,14 +79,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dades, std::size_t mid
     int analisi = calc::AnalitzarExpressio(text, 0, taula);
     Exigir(analisi != calc::kTaulaPlena, "the token table has room for every text");
     if (analisi != calc::kAnalisiCorrecta) {
-        Exigir(resultat == Tallat(text + " = ERROR D'ANÀLISIS"), "analysis failure text");
+        RevisarFracas(text, resultat, "ERROR D'ANÀLISIS");
         return 0;
     }
     double valor = 0;
     int calcul = calc::CalcularExpressio(taula, 0.0, valor);
     Exigir(calcul != calc::kTaulaIncoherent, "analysed tables alternate values and operators");
     if (calcul != calc::kCalculCorrecte) {
-        Exigir(resultat == Tallat(text + " = ERROR DE CÀLCUL"), "computation failure text");
+        RevisarFracas(text, resultat, "ERROR DE CÀLCUL");
         return 0;
     }
     RevisarNombre(resultat, valor);

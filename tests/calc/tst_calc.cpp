@@ -476,6 +476,8 @@ void TestCalc::failureTexts_data()
     QTest::newRow("cut inside the error text")
         << QByteArray(250, 'q') + "1" << QByteArray(250, 'q') + "1 = E";
     QTest::newRow("a million characters") << QByteArray(1000000, '1') << QByteArray(255, '1');
+    QTest::newRow("stray continuation bytes are characters")
+        << "1" + QByteArray(300, '\x80') << "1" + QByteArray(254, '\x80');
     QTest::newRow("cut counts characters") << a.repeated(300) << a.repeated(255);
     QTest::newRow("cut never splits a character")
         << QByteArray(254, 'q') + euro + euro << QByteArray(254, 'q') + euro;
