@@ -261,6 +261,25 @@ private slots:
                  QStringLiteral("NO"));
     }
 
+    void directedScanningWalksTheRealKeys()
+    {
+        Finestres f;
+        f.principal.show();
+        f.opcions.ui->CheckBoxEscaneigDirigit->setChecked(true);
+        f.principal.IniciarEscaneig();
+        // The minus key is hidden with the tables: the pass starts on "0".
+        QCOMPARE(f.principal.mapFromGlobal(QCursor::pos()), QPoint(57, 304));
+        QTest::mousePress(f.ui().Button7, Qt::RightButton);
+        QCOMPARE(f.principal.mapFromGlobal(QCursor::pos()), QPoint(164, 304));
+        QVERIFY(f.ui().EditResultat->text().isEmpty());
+        // A left press works the key under the pointer.
+        QTest::mouseClick(f.ui().Button1, Qt::LeftButton);
+        QCOMPARE(f.ui().EditResultat->text(), QStringLiteral("1"));
+        f.opcions.ui->CheckBoxEscaneigDirigit->setChecked(false);
+        f.principal.IniciarEscaneig();
+        QVERIFY(!f.principal.findChild<QTimer *>(QStringLiteral("TimerEscaneig"))->isActive());
+    }
+
     void closingDuringAPauseEndsCleanly()
     {
         Finestres f;
