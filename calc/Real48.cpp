@@ -38,24 +38,34 @@ std::uint64_t Arrodonir40(std::uint64_t significand, int &exponent)
     return significand;
 }
 
-// valor = significand * 2^(exponent - 63), significand with its leading bit set.
-void Descompondre(long double valor, std::uint64_t &significand, int &exponent, bool &negatiu)
+enum class Classe { Zero, Finit, NoFinit };
+
+// valor = significand * 2^(exponent - 63), significand with its leading bit
+// set; read straight from the bits where the format allows it.
+Classe Descompondre(long double valor, std::uint64_t &significand, int &exponent, bool &negatiu)
 {
     if constexpr (kExtensX87) {
         std::uint16_t signeExponent = 0;
         std::memcpy(&significand, &valor, sizeof significand);
         std::memcpy(&signeExponent, reinterpret_cast<const char *>(&valor) + 8,
                     sizeof signeExponent);
+        if ((signeExponent & 0x7FFF) == 0x7FFF)
+            return Classe::NoFinit;
+        if ((significand >> 63) == 0) // zero, or a subnormal far below any six-byte real
+            return Classe::Zero;
         negatiu = (signeExponent >> 15) != 0;
         exponent = (signeExponent & 0x7FFF) - 16383;
-        if ((significand >> 63) == 0) // a subnormal: far below any six-byte real
-            exponent = std::numeric_limits<int>::min();
     } else { // exact for long doubles of up to 64 significant bits
+        if (!std::isfinite(valor))
+            return Classe::NoFinit;
+        if (valor == 0)
+            return Classe::Zero;
         long double mantissa = std::frexp(std::fabs(valor), &exponent); // [0.5, 1)
         significand = static_cast<std::uint64_t>(std::ldexp(mantissa, 64));
         negatiu = valor < 0;
         exponent -= 1;
     }
+    return Classe::Finit;
 }
 
 // Builds the double of ±significand * 2^(exponent - 39) for a 40-bit
@@ -75,17 +85,13 @@ double Compondre(std::uint64_t significand, int exponent, bool negatiu)
 
 bool ArrodonirReal48(long double valor, double &resultat)
 {
-    if (!std::isfinite(valor))
-        return false;
-    if (valor == 0) {
-        resultat = 0.0;
-        return true;
-    }
     std::uint64_t significand = 0;
     int exponent = 0;
     bool negatiu = false;
-    Descompondre(valor, significand, exponent, negatiu);
-    if (exponent < kExponentMinim - 1) {
+    Classe classe = Descompondre(valor, significand, exponent, negatiu);
+    if (classe == Classe::NoFinit)
+        return false;
+    if (classe == Classe::Zero || exponent < kExponentMinim - 1) {
         resultat = 0.0;
         return true;
     }

@@ -42,6 +42,12 @@ bool SegonValid(unsigned char lead, unsigned char segon)
     }
 }
 
+// BytesDelCaracter with the common case of ASCII first.
+std::size_t Bytes(std::string_view text, std::size_t pos)
+{
+    return static_cast<unsigned char>(text[pos]) < 0x80 ? 1 : BytesDelCaracter(text, pos);
+}
+
 } // namespace
 
 std::size_t BytesDelCaracter(std::string_view text, std::size_t pos)
@@ -64,7 +70,7 @@ std::size_t BytesDelCaracter(std::string_view text, std::size_t pos)
 std::size_t ComptarCaracters(std::string_view text)
 {
     std::size_t caracters = 0;
-    for (std::size_t i = 0; i < text.size(); i += BytesDelCaracter(text, i))
+    for (std::size_t i = 0; i < text.size(); i += Bytes(text, i))
         ++caracters;
     return caracters;
 }
@@ -73,7 +79,7 @@ std::size_t BytesDeCaracters(std::string_view text, std::size_t maxim)
 {
     std::size_t i = 0;
     for (std::size_t caracters = 0; i < text.size() && caracters < maxim; ++caracters)
-        i += BytesDelCaracter(text, i);
+        i += Bytes(text, i);
     return i;
 }
 
