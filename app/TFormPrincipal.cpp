@@ -16,6 +16,7 @@
 #include "TFormTTSUi.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QLocale>
@@ -23,6 +24,8 @@
 #include <QStyle>
 #include <QTextCursor>
 #include <QTime>
+
+#include <algorithm>
 
 namespace {
 const QString Tab = QStringLiteral("\t");
@@ -454,7 +457,7 @@ void TFormPrincipal::IniciarJoc(QTimer &temporitzador, const QString &textInicia
     m_opcions->Close();
     TimerCompeEnrera.stop();
     TimerContrarelloge.stop();
-    ui->LabelCompteEnrera->setText(textInicial);
+    PosarCompte(textInicial);
     ui->LabelCompteEnrera->show();
     setOperacio(QString());
     m_jocs->setWindowTitle(QStringLiteral("Trimbol - ") + titol);
@@ -491,10 +494,21 @@ void TFormPrincipal::MostrarJocs(const QString &informacio)
     m_jocs->exec();
 }
 
+void TFormPrincipal::PosarCompte(const QString &text)
+{
+    // The big number keeps its place; a wider one (a race past 99 seconds,
+    // a time with tenths) grows around the same centre instead of being cut.
+    QLabel *compte = ui->LabelCompteEnrera;
+    compte->setText(text);
+    constexpr int Centre = 460 + 72 / 2;
+    const int amplada = std::max(72, compte->sizeHint().width());
+    compte->setGeometry(std::min(Centre - amplada / 2, width() - amplada), 95, amplada, 86);
+}
+
 void TFormPrincipal::TimerCompeEnreraTimer()
 {
     const QString restants = QString::number(ui->LabelCompteEnrera->text().toInt() - 1);
-    ui->LabelCompteEnrera->setText(restants);
+    PosarCompte(restants);
     if (restants != QLatin1String("0"))
         return;
     TimerCompeEnrera.stop();
@@ -504,7 +518,7 @@ void TFormPrincipal::TimerCompeEnreraTimer()
 
 void TFormPrincipal::TimerContrarellogeTimer()
 {
-    ui->LabelCompteEnrera->setText(QString::number(ui->LabelCompteEnrera->text().toInt() + 1));
+    PosarCompte(QString::number(ui->LabelCompteEnrera->text().toInt() + 1));
 }
 
 QString TFormPrincipal::TextTemps(std::uint32_t ms)
@@ -527,7 +541,7 @@ void TFormPrincipal::ComprovarFinalJoc2()
     const std::uint32_t transcorregut = Rellotge::GetTickCount() - IniciJoc2;
     const QString temps = TextTemps(transcorregut);
     TimerContrarelloge.stop();
-    ui->LabelCompteEnrera->setText(temps);
+    PosarCompte(temps);
     m_jocs->setWindowTitle(QStringLiteral("Trimbol - ") + m_opcions->ui->BitBtnContrarrellotge->text());
     MostrarJocs(ui->LabelPreguntes->text() + QStringLiteral(" - ") + ui->LabelCorrectes->text() +
                 QStringLiteral(" - ") + temps + TextSegons);

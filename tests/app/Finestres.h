@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Fonts.h"
 #include "Rellotge.h"
 #include "TFormJocs.h"
 #include "TFormPrincipal.h"
@@ -24,6 +25,7 @@ struct Finestres {
     explicit Finestres(Llengua llengua = Llengua::Catala)
         : opcions(principal, carpeta.filePath(QStringLiteral("trimbol.ini")), true)
     {
+        RegistrarFonts();
         Rellotge::setAcceleracio(1000);
         principal.setFinestres(&about, &jocs, &opcions);
         if (llengua == Llengua::Catala)

@@ -3,12 +3,29 @@
 
 #include <QClipboard>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QtTest>
 
 // The options cycle, the two timed games and the copy of the record.
 class TestJocs : public QObject
 {
     Q_OBJECT
+
+    // With TRIMBOL_CAPTURES=<folder>, under a real display, each game
+    // window that opens is saved as a picture of the whole screen.
+    static void Capturar(const QString &informacio)
+    {
+        const QString carpeta = qEnvironmentVariable("TRIMBOL_CAPTURES");
+        if (carpeta.isEmpty())
+            return;
+        static int numero = 0;
+        QTest::qWait(300); // let the window be drawn
+        QString nom = informacio;
+        nom.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+        QGuiApplication::primaryScreen()->grabWindow(0).save(
+            QStringLiteral("%1/joc-%2-%3.png").arg(carpeta).arg(++numero).arg(nom));
+    }
 
     struct Vist {
         QString titol, informacio, compte;
@@ -22,6 +39,7 @@ class TestJocs : public QObject
             vist->informacio = f.jocs.ui->LabelInformacio->text();
             vist->compte = f.ui().LabelCompteEnrera->text();
             vist->compteVisible = f.ui().LabelCompteEnrera->isVisible();
+            Capturar(vist->informacio);
         }, &f.principal);
         return vist;
     }
@@ -118,6 +136,10 @@ private slots:
         QCOMPARE(resultat->informacio,
                  QStringLiteral("Preguntes: 33 - Correctes: 32 - 83,4 segons"));
         QCOMPARE(resultat->compte, QStringLiteral("83,4"));
+        // The wider number grows around the clock's centre and is not cut.
+        QLabel *compte = f.ui().LabelCompteEnrera;
+        QVERIFY(compte->width() >= compte->sizeHint().width());
+        QVERIFY(std::abs(compte->geometry().center().x() - 496) <= 1);
         QVERIFY(!f.principal.TimerContrarelloge.isActive());
         QVERIFY(!f.ui().LabelCompteEnrera->isVisible());
         // The 33rd changes nothing.
