@@ -2,6 +2,7 @@
 
 #include "ui_TAboutBox.h"
 
+#include "DibuixDiferit.h"
 #include "DibuixosAbout.h"
 #include "Esperar.h"
 #include "Rellotge.h"
@@ -95,8 +96,8 @@ void TAboutBox::posarFonts()
 
 void TAboutBox::posarDibuixos()
 {
-    const auto pintar = [](QLabel *imatge, QPixmap (*dibuix)(QSize)) {
-        imatge->setPixmap(dibuix(imatge->size()));
+    const auto pintar = [](QLabel *imatge, DibuixDiferit::Dibuix dibuix) {
+        DibuixDiferit::Installar(imatge, dibuix);
     };
     pintar(ui->ImageOrella, &DibuixosAbout::orella);
     pintar(ui->ImageOrdinador, &DibuixosAbout::ordinador);

@@ -180,6 +180,10 @@ private slots:
         QFETCH(QString, nom);
         TAboutBox finestra;
         auto *imatge = control<QLabel>(finestra, nom.toLatin1().constData());
+        // Pictures are drawn when first shown.
+        QVERIFY(imatge->pixmap().isNull() || imatge->isVisibleTo(&finestra));
+        finestra.show();
+        imatge->show();
         const QImage pintada = imatge->pixmap().toImage();
         QCOMPARE(pintada.size(), imatge->size());
         // Something is drawn: more than one colour in the picture.
