@@ -1,5 +1,6 @@
 #include "TFormJocs.h"
 
+#include "MidesLletra.h"
 #include "ui_TFormJocs.h"
 
 #include <QStyle>
@@ -7,6 +8,7 @@
 TFormJocs::TFormJocs(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TFormJocs>())
 {
     ui->setupUi(this);
+    AplicarMidesLletra(this);
     setFixedSize(549, 225);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

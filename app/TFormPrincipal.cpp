@@ -11,6 +11,7 @@
 #include "TFormJocs.h"
 #include "TFormTTS.h"
 #include "UnitCalcDll32.h"
+#include "MidesLletra.h"
 #include "ui_TFormJocs.h"
 #include "ui_TFormPrincipal.h"
 #include "TFormTTSUi.h"
@@ -37,6 +38,7 @@ TFormPrincipal::TFormPrincipal(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::TFormPrincipal>())
 {
     ui->setupUi(this);
+    AplicarMidesLletra(this);
     setFixedSize(561, 503);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

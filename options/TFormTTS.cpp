@@ -3,6 +3,7 @@
 #include "FinestraPrincipal.h"
 #include "Glifs.h"
 #include "InformarError.h"
+#include "MidesLletra.h"
 #include "ui_TFormTTS.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,7 @@ TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio
       OcultarProvesVeu(ocultarProvesVeu), m_principal(principal), m_fitxer(camiConfiguracio)
 {
     ui->setupUi(this);
+    AplicarMidesLletra(this);
     setFixedSize(971, 588);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -146,6 +148,8 @@ void TFormTTS::PrepararVeus(const QString &eleccioGuardada)
         ui->ButtonWav->setEnabled(false);
     }
     llista->addItems(Motors->PrepararUPCTV());
+    for (int fila = 0; fila < llista->count(); ++fila)
+        llista->item(fila)->setSizeHint(QSize(0, 25)); // rows 25 pixels high
     if (llista->count() == 0) {
         ui->ButtonParlar->hide();
         ui->ButtonCalla->hide();
