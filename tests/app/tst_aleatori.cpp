@@ -21,7 +21,8 @@
 
 #include <random>
 
-namespace {
+namespace
+{
 
 constexpr quint32 LlavorPerDefecte = 20261207;
 constexpr int PassosPerDefecte = 20000;
@@ -49,7 +50,10 @@ public:
     {
     }
 
-    void Comencar() { QTimer::singleShot(0, this, [this] { Pas(); }); }
+    void Comencar()
+    {
+        QTimer::singleShot(0, this, [this] { Pas(); });
+    }
 
     QString error;
     int passosFets = 0;
@@ -117,10 +121,14 @@ private:
     {
         auto &u = p();
         const std::array<QPushButton *, 14> tecles{
-            u.ButtonMenys, u.Button0, u.Button1, u.Button2,       u.Button3,      u.Button4, u.Button5,
-            u.Button6,     u.Button7, u.Button8, u.Button9, u.BitBtnDAcord, u.ButtonEsborrar, u.ButtonNou};
+            u.ButtonMenys, u.Button0,      u.Button1,        u.Button2,  u.Button3,
+            u.Button4,     u.Button5,      u.Button6,        u.Button7,  u.Button8,
+            u.Button9,     u.BitBtnDAcord, u.ButtonEsborrar, u.ButtonNou};
         switch (U(20)) {
-        case 0: case 1: case 2: case 3:
+        case 0:
+        case 1:
+        case 2:
+        case 3:
             Clicar(tecles[1 + U(10)]);
             break;
         case 4:
@@ -132,11 +140,14 @@ private:
         case 6:
             Clicar(u.ButtonNou);
             break;
-        case 7: case 8:
+        case 7:
+        case 8:
             Clicar(u.BitBtnDAcord);
             ++respostes;
             break;
-        case 9: case 10: case 11: {
+        case 9:
+        case 10:
+        case 11: {
             // A right answer, typed as a learner would.
             const QString pregunta = u.LabelOperacio->text();
             if (!u.BitBtnDAcord->isEnabled() || pregunta.isEmpty() || pregunta.contains('='))
@@ -187,7 +198,8 @@ private:
     {
         auto &u = o();
         switch (U(16)) {
-        case 0: case 1: {
+        case 0:
+        case 1: {
             const QList<QRadioButton *> tipus = u.PanelOperacions->findChildren<QRadioButton *>();
             Clicar(tipus[U(tipus.size())]);
             break;
@@ -208,10 +220,14 @@ private:
             u.CheckBoxEscaneigDirigit->click();
             break;
         case 7:
-            u.UpDownEditTaulesFinsLesDe->fletxa(U(2) ? UpDown::Boto::Seguent : UpDown::Boto::Anterior)->click();
+            u.UpDownEditTaulesFinsLesDe
+                ->fletxa(U(2) ? UpDown::Boto::Seguent : UpDown::Boto::Anterior)
+                ->click();
             break;
         case 8:
-            u.UpDownEditIntervalEscaneig->fletxa(U(2) ? UpDown::Boto::Seguent : UpDown::Boto::Anterior)->click();
+            u.UpDownEditIntervalEscaneig
+                ->fletxa(U(2) ? UpDown::Boto::Seguent : UpDown::Boto::Anterior)
+                ->click();
             break;
         case 9:
             // Only the fake voices: the engine library would really speak.
@@ -262,13 +278,27 @@ private:
     {
         TAboutBox &a = m_a.AboutBox;
         switch (U(8)) {
-        case 0: a.Timer1Timer(); break;
-        case 1: a.FormClick(); break;
-        case 2: a.Panel1Click(); break;
-        case 3: a.ImagePersonatgeClick(); break;
-        case 4: a.ImageVorelkClick(); break;
-        case 5: a.Panel2Click(); break;
-        default: a.OKButtonClick(); break;
+        case 0:
+            a.Timer1Timer();
+            break;
+        case 1:
+            a.FormClick();
+            break;
+        case 2:
+            a.Panel1Click();
+            break;
+        case 3:
+            a.ImagePersonatgeClick();
+            break;
+        case 4:
+            a.ImageVorelkClick();
+            break;
+        case 5:
+            a.Panel2Click();
+            break;
+        default:
+            a.OKButtonClick();
+            break;
         }
     }
 
@@ -286,8 +316,8 @@ private:
     // ever appended.
     void ComprovarRegistre()
     {
-        static const QRegularExpression resposta(
-            QStringLiteral("^(.+?)( = | =\\| |)\\t([^\\t]*)\\t(C|I|NC)\\tP:\\t(\\d+)\\tC:\\t(\\d+)$"));
+        static const QRegularExpression resposta(QStringLiteral(
+            "^(.+?)( = | =\\| |)\\t([^\\t]*)\\t(C|I|NC)\\tP:\\t(\\d+)\\tC:\\t(\\d+)$"));
         const QTextDocument *document = p().MemoCarpeta->document();
         const int total = document->isEmpty() ? 0 : document->blockCount();
         for (; m_linia < total; ++m_linia) {
@@ -305,7 +335,8 @@ private:
             if (!m.hasMatch())
                 return Fallar(QStringLiteral("record line of no known form: ") + text);
             const QString signe = m.captured(2), marca = m.captured(4);
-            const bool forma = (marca == "C" && signe == " = ") || (marca == "I" && signe == " =| ") ||
+            const bool forma = (marca == "C" && signe == " = ") ||
+                               (marca == "I" && signe == " =| ") ||
                                (marca == "NC" && signe.isEmpty() && m.captured(3).isEmpty());
             if (!forma)
                 return Fallar(QStringLiteral("mark and sign disagree: ") + text);
@@ -318,7 +349,10 @@ private:
         const TFormPrincipal &f = m_a.FormPrincipal;
         if (f.NombrePreguntes != m_p || f.NombreCorrectes != m_c)
             Fallar(QStringLiteral("counters %1/%2 but the record says %3/%4")
-                       .arg(f.NombrePreguntes).arg(f.NombreCorrectes).arg(m_p).arg(m_c));
+                       .arg(f.NombrePreguntes)
+                       .arg(f.NombreCorrectes)
+                       .arg(m_p)
+                       .arg(m_c));
         if (!p().LabelPreguntes->text().endsWith(QStringLiteral(": %1").arg(f.NombrePreguntes)))
             Fallar(QStringLiteral("label ") + p().LabelPreguntes->text());
     }
@@ -341,11 +375,13 @@ private:
     {
         FitxerConfiguracio fitxer(m_a.FormTTS.configuracio().cami());
         const QString llengua = fitxer.ReadString("TRIMBOL", "LLENGUA", "1");
-        const QString interval = fitxer.ReadString("Accessibilitat", "SpinEditIntervalEscaneig", "10");
+        const QString interval =
+            fitxer.ReadString("Accessibilitat", "SpinEditIntervalEscaneig", "10");
         bool ok = false;
         const int valor = interval.toInt(&ok);
         if ((llengua != "1" && llengua != "2") || !ok || valor < 1 || valor > 50)
-            Fallar(QStringLiteral("settings file holds LLENGUA=%1, interval=%2").arg(llengua, interval));
+            Fallar(QStringLiteral("settings file holds LLENGUA=%1, interval=%2")
+                       .arg(llengua, interval));
     }
 
     Arrencada &m_a;
@@ -369,7 +405,8 @@ private slots:
         const auto llavor = static_cast<quint32>(EnterEntorn("TRIMBOL_LLAVOR", LlavorPerDefecte));
         const int passos = EnterEntorn("TRIMBOL_PASSOS", PassosPerDefecte);
         RegistreVeus::Restablir();
-        VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {QStringLiteral("Veu u"), QStringLiteral("Veu dos")});
+        VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"),
+                            {QStringLiteral("Veu u"), QStringLiteral("Veu dos")});
         VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
         Rellotge::setAcceleracio(1000);
         QTemporaryDir carpeta;
@@ -380,10 +417,11 @@ private slots:
         // Ends when the walk closes the main window.
         QEventLoop bucle;
         bucle.exec();
-        qInfo("seed %u: %d steps, %d answers, %d games of 60'' (%d results), %d races (%d results), "
-              "%d copies",
-              llavor, mico.passosFets, mico.respostes, mico.partidesJoc1, mico.resultatsJoc1,
-              mico.partidesJoc2, mico.resultatsJoc2, mico.copies);
+        qInfo(
+            "seed %u: %d steps, %d answers, %d games of 60'' (%d results), %d races (%d results), "
+            "%d copies",
+            llavor, mico.passosFets, mico.respostes, mico.partidesJoc1, mico.resultatsJoc1,
+            mico.partidesJoc2, mico.resultatsJoc2, mico.copies);
         QVERIFY2(mico.error.isEmpty(), qPrintable(mico.error));
         QCOMPARE(mico.passosFets, passos);
     }
