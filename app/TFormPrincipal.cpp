@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTextCursor>
+#include <QWindow>
 #include <QTime>
 
 #include <algorithm>
@@ -424,7 +425,7 @@ void TFormPrincipal::SpeedButtonMenuClick()
 {
     AturarJocs();
     m_opcions->ModeTriat = TFormTTS::ModeNormal;
-    m_opcions->exec();
+    MostrarModal(*m_opcions);
     if (m_tancat)
         return;
     switch (m_opcions->ModeTriat) {
@@ -444,6 +445,25 @@ void TFormPrincipal::SpeedButtonMenuClick()
     if (m_tancat)
         return;
     IniciarEscaneig();
+}
+
+void TFormPrincipal::MostrarModal(QDialog &dialeg)
+{
+    // The window opens in front of the one it was opened from (the options
+    // window for the about window, this one for the others), even where no
+    // window manager raises it: the about window, already shown once as the
+    // splash, would otherwise reopen at its old place in the stack.
+    QWidget *davant = QApplication::activeModalWidget();
+    if (!davant)
+        davant = this;
+    dialeg.winId();
+    if (QWindow *finestra = dialeg.windowHandle(); finestra && davant->windowHandle())
+        finestra->setTransientParent(davant->windowHandle());
+    QTimer::singleShot(0, &dialeg, [&dialeg] {
+        dialeg.raise();
+        dialeg.activateWindow();
+    });
+    dialeg.exec();
 }
 
 void TFormPrincipal::AturarJocs()
@@ -466,7 +486,7 @@ void TFormPrincipal::IniciarJoc(QTimer &temporitzador, const QString &textInicia
     m_jocs->ui->LabelInformacio->setText(TextPreparats);
     QApplication::beep();
     // Any way of closing the prompt goes ahead: it has no cancel.
-    m_jocs->exec();
+    MostrarModal(*m_jocs);
     if (m_tancat)
         return;
     MenuIniciarDeNouClick();
@@ -493,7 +513,7 @@ void TFormPrincipal::MostrarJocs(const QString &informacio)
 {
     m_jocs->ui->LabelInformacio->setText(informacio);
     QApplication::beep();
-    m_jocs->exec();
+    MostrarModal(*m_jocs);
 }
 
 void TFormPrincipal::PosarCompte(const QString &text)
@@ -560,7 +580,7 @@ void TFormPrincipal::MenuParlantDeClick()
 {
     AturarJocs();
     if (m_about)
-        m_about->exec();
+        MostrarModal(*m_about);
 }
 
 void TFormPrincipal::closeEvent(QCloseEvent *event)

@@ -120,6 +120,7 @@ private:
     TipusOperacio TipusTriat() const;
     void IniciarJoc(QTimer &temporitzador, const QString &textInicial, const QString &titol);
     void MostrarJocs(const QString &informacio);
+    void MostrarModal(QDialog &dialeg);
     void PosarCompte(const QString &text);
     void SembrarAleatori();
 
