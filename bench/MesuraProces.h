@@ -41,11 +41,12 @@ inline long PicMemoriaKiB()
     return -1;
 }
 
-// One line for the driver script: when the window took input, and the
-// peak memory at that moment.
-inline void InformarLlest()
+// One line for the driver script: when the window took input, the peak
+// memory at that moment, and the milliseconds of start-up spent showing the
+// splash (0 where there is none).
+inline void InformarLlest(double splashMs = 0)
 {
-    std::printf("llest %lld %ld\n", AraNs(), PicMemoriaKiB());
+    std::printf("llest %lld %ld %.2f\n", AraNs(), PicMemoriaKiB(), splashMs);
     std::fflush(stdout);
 }
 

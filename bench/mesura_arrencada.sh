@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of trimbol against a bare Qt dialog program,
-# and the CPU time trimbol uses while it waits.
+# Start-up time (the splash left out) and peak memory of trimbol against a
+# bare Qt dialog program, and the CPU time trimbol uses while it waits.
 #   bench/mesura_arrencada.sh BUILD_DIR [RUNS]
 # Uses the display in DISPLAY when there is one, the offscreen platform
 # otherwise.
@@ -9,12 +9,13 @@ build=${1:?build folder with -DTRIMBOL_BENCH=ON}
 runs=${2:-15}
 [ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
 
-# Prints "milliseconds kibibytes" for one start of the given program.
+# Prints "milliseconds kibibytes" for one start of the given program; the
+# time leaves out the splash, which the program reports.
 una() {
     local inici linia
     inici=$(date +%s%N)
     linia=$("$@" 2>/dev/null | grep -m1 '^llest')
-    awk -v i="$inici" -v l="$linia" 'BEGIN { split(l, c, " "); printf "%.1f %d\n", (c[2] - i) / 1e6, c[3] }'
+    awk -v i="$inici" -v l="$linia" 'BEGIN { split(l, c, " "); printf "%.1f %d\n", (c[2] - i) / 1e6 - c[4], c[3] }'
 }
 
 mediana() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -40,6 +41,24 @@ template <typename F> void MesurarCpu(const char *que, F &&accio)
     InformarCpu(que, Mesura::CpuMs() - cpu0, paret.elapsed());
 }
 
+// Times the splash, from the about window's showing to its hiding, so that
+// the driver can leave it out of the start-up time.
+class RellotgeSplash : public QObject
+{
+public:
+    long long inici = 0, fi = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && inici == 0)
+            inici = Mesura::AraNs();
+        else if (event->type() == QEvent::Hide && inici != 0 && fi == 0)
+            fi = Mesura::AraNs();
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,6 +73,8 @@ int main(int argc, char *argv[])
             });
     QTemporaryDir carpeta;
     Arrencada arrencada(carpeta.filePath(QStringLiteral("trimbol.ini")));
+    RellotgeSplash splash;
+    arrencada.AboutBox.installEventFilter(&splash);
     arrencada.Iniciar(0);
     QTimer sondeig;
     QObject::connect(&sondeig, &QTimer::timeout, &app, [&] {
@@ -61,7 +82,7 @@ int main(int argc, char *argv[])
             return;
         sondeig.stop();
         // The options window is up and the message loop runs: it takes input.
-        Mesura::InformarLlest();
+        Mesura::InformarLlest((splash.fi - splash.inici) / 1000000.0);
         if (std::strcmp(mode, "opcions") == 0) {
             MesurarCpu("opcions", [] {
                 QEventLoop bucle;
