@@ -21,6 +21,14 @@ void EscriureFitxer(const QString &cami, const QByteArray &contingut)
     fitxer.write(contingut);
 }
 
+// Answers the next message box, keeping its text in `missatge`.
+std::shared_ptr<bool> LlegirMissatge(QString &missatge, QObject *context)
+{
+    return RespondreModal<QMessageBox>(
+        [&missatge](QWidget *modal) { missatge = static_cast<QMessageBox *>(modal)->text(); },
+        context);
+}
+
 // Main, game and options windows on a settings file written beforehand.
 struct FinestresAmbFitxer {
     QTemporaryDir carpeta;
@@ -122,12 +130,7 @@ private slots:
         FinestresAmbFitxer fitxer("[Accessibilitat]\r\nSpinEditIntervalEscaneig=" + guardat + "\r\n");
         QString missatge;
         QObject vigilancia;
-        auto vist = RespondreModal<QMessageBox>(
-            [&](QWidget *modal) {
-                if (auto *caixa = qobject_cast<QMessageBox *>(modal))
-                    missatge = caixa->text();
-            },
-            &vigilancia);
+        auto vist = LlegirMissatge(missatge, &vigilancia);
         TFormPrincipal principal;
         TFormTTS opcions(principal, fitxer.cami(), true);
         QCOMPARE(opcions.ui->SpinEditIntervalEscaneig->value(), mostrat);
@@ -229,12 +232,7 @@ private slots:
         QVERIFY(QDir().mkpath(cami));
         QString missatge;
         QObject vigilancia;
-        auto vist = RespondreModal<QMessageBox>(
-            [&](QWidget *modal) {
-                if (auto *caixa = qobject_cast<QMessageBox *>(modal))
-                    missatge = caixa->text();
-            },
-            &vigilancia);
+        auto vist = LlegirMissatge(missatge, &vigilancia);
         f.opcions.open();
         f.opcions.ui->BitBtnDAcord->click();
         QTRY_VERIFY(*vist);
