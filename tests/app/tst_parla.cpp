@@ -63,6 +63,39 @@ private slots:
         QCOMPARE(Dit().value(0), QStringLiteral("9 dividido entre 3 = 3 1"));
     }
 
+    // The program's own engine library says a question in each language and
+    // produces speech samples for it (silently: the tests have no sound).
+    void engineLibrarySpeaksTheQuestion_data()
+    {
+        QTest::addColumn<QString>("entrada");
+        QTest::addColumn<bool>("castella");
+        QTest::newRow("Catalan") << "UPCTV - Dona - Català" << false;
+        QTest::newRow("Spanish") << "UPCTV - Hombre - Español" << true;
+    }
+    void engineLibrarySpeaksTheQuestion()
+    {
+        QFETCH(QString, entrada);
+        QFETCH(bool, castella);
+        qputenv("UPCTV_SILENCI", "1");
+        Finestres f(castella ? Llengua::Castella : Llengua::Catala);
+        Rellotge::setAcceleracio(1); // the engine speaks in real time
+        const auto files = f.opcions.ui->ListBoxMotorsDeVeu->findItems(entrada, Qt::MatchExactly);
+        QCOMPARE(files.size(), 1);
+        f.opcions.ui->ListBoxMotorsDeVeu->setCurrentItem(files.first());
+        QCOMPARE(f.opcions.configuracio().ReadString("tts to Wav", "Tipus de sintetitzador", ""),
+                 QStringLiteral("UPCTV"));
+        f.opcions.ui->CheckBoxLlegirResultat->setChecked(true);
+        using Mostres = long (*)();
+        const auto mostres = reinterpret_cast<Mostres>(
+            f.opcions.Motors->UPCTV().Export("upcTVSamplesProduced"));
+        QVERIFY(mostres);
+        f.pregunta(QStringLiteral("7 x 8"));
+        // Speaking returns once the engine has finished.
+        f.principal.ParlarOperacio(f.ui().LabelOperacio->text());
+        qInfo("%ld samples for \"%s\"", mostres(), qPrintable(f.ui().LabelOperacio->text()));
+        QVERIFY2(mostres() > 4000, qPrintable(QString::number(mostres())));
+    }
+
     void silentWithoutReadingAloud()
     {
         Finestres f;
