@@ -1,5 +1,6 @@
 #include "TFormJocs.h"
 
+#include "Glifs.h"
 #include "MidesLletra.h"
 #include "ui_TFormJocs.h"
 
@@ -12,7 +13,7 @@ TFormJocs::TFormJocs(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     setFixedSize(549, 225);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    ui->BitBtnDAcord->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui->BitBtnDAcord->setIcon(Glifs::estandard(QStyle::SP_DialogOkButton));
     connect(ui->BitBtnDAcord, &QPushButton::clicked, this, &QDialog::accept);
 }
 

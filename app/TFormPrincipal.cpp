@@ -11,6 +11,7 @@
 #include "TFormJocs.h"
 #include "TFormTTS.h"
 #include "UnitCalcDll32.h"
+#include "Glifs.h"
 #include "MidesLletra.h"
 #include "ui_TFormJocs.h"
 #include "ui_TFormPrincipal.h"
@@ -49,7 +50,7 @@ TFormPrincipal::TFormPrincipal(QWidget *parent)
 
     ui->SpeedButtonMenu->setIcon(MenuIcona());
     ui->SpeedButtonMenu->setIconSize(QSize(56, 56));
-    ui->BitBtnDAcord->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui->BitBtnDAcord->setIcon(Glifs::estandard(QStyle::SP_DialogOkButton));
     ui->BitBtnDAcord->setIconSize(QSize(24, 24));
 
     TimerCompeEnrera.setObjectName(QStringLiteral("TimerCompeEnrera"));

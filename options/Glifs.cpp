@@ -1,5 +1,7 @@
 #include "Glifs.h"
 
+#include <QApplication>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -39,6 +41,15 @@ namespace Glifs {
 QIcon ajuda() { return cercleAmbLletra(QColor(0x1f, 0x6f, 0xc5), QStringLiteral("?")); }
 
 QIcon parlantDe() { return cercleAmbLletra(QColor(0x2e, 0x8b, 0x3e), QStringLiteral("i")); }
+
+QIcon estandard(QStyle::StandardPixmap quin)
+{
+    static QHash<int, QIcon> fets;
+    auto trobat = fets.find(quin);
+    if (trobat == fets.end())
+        trobat = fets.insert(quin, QApplication::style()->standardIcon(quin));
+    return *trobat;
+}
 
 QIcon sortir()
 {

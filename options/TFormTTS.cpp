@@ -47,9 +47,9 @@ TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio
     setFixedSize(971, 588);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    ui->BitBtnDAcord->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    ui->BitBtnOperacions60->setIcon(style()->standardIcon(QStyle::SP_DialogIgnoreButton));
-    ui->BitBtnContrarrellotge->setIcon(style()->standardIcon(QStyle::SP_DialogIgnoreButton));
+    ui->BitBtnDAcord->setIcon(Glifs::estandard(QStyle::SP_DialogOkButton));
+    ui->BitBtnOperacions60->setIcon(Glifs::estandard(QStyle::SP_DialogIgnoreButton));
+    ui->BitBtnContrarrellotge->setIcon(Glifs::estandard(QStyle::SP_DialogIgnoreButton));
     ui->ButtonParlantDe->setIcon(Glifs::parlantDe());
     ui->BitBtnSortir->setIcon(Glifs::sortir());
     ui->BitBtnHelp->setIcon(Glifs::ajuda());
