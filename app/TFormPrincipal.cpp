@@ -91,9 +91,7 @@ void TFormPrincipal::IniciarEscaneig()
 
 void TFormPrincipal::connectarControls()
 {
-    const std::array<QPushButton *, 10> digits{ui->Button0, ui->Button1, ui->Button2, ui->Button3,
-                                               ui->Button4, ui->Button5, ui->Button6, ui->Button7,
-                                               ui->Button8, ui->Button9};
+    const auto digits = Digits();
     for (int i = 0; i < 10; ++i)
         connect(digits[i], &QPushButton::clicked, this, [this, i] { ButtonDigitClick(i); });
     connect(ui->ButtonMenys, &QPushButton::clicked, this, &TFormPrincipal::ButtonMenysClick);
@@ -124,6 +122,12 @@ void TFormPrincipal::connectarControls()
     connect(ui->MenuCopiarALaCarpeta, &QAction::triggered, this,
             &TFormPrincipal::MenuCopiarALaCarpetaClick);
     connect(ui->MenuParlantDe, &QAction::triggered, this, &TFormPrincipal::MenuParlantDeClick);
+}
+
+std::array<QPushButton *, 10> TFormPrincipal::Digits() const
+{
+    return {ui->Button0, ui->Button1, ui->Button2, ui->Button3, ui->Button4,
+            ui->Button5, ui->Button6, ui->Button7, ui->Button8, ui->Button9};
 }
 
 void TFormPrincipal::setFinestres(QDialog *about, TFormJocs *jocs, TFormTTS *opcions)
@@ -320,9 +324,7 @@ void TFormPrincipal::ButtonNouClick()
     ++NombrePreguntes;
     RetolarComptadors();
     // The line names the question now shown: the new one.
-    AfegirRegistre(ui->LabelOperacio->text() + Tab + Tab + QStringLiteral("NC") + Tab +
-                   QStringLiteral("P:") + Tab + QString::number(NombrePreguntes) + Tab +
-                   QStringLiteral("C:") + Tab + QString::number(NombreCorrectes));
+    AfegirRegistre(LiniaResposta(ui->LabelOperacio->text(), QString(), QStringLiteral("NC")));
     ui->EditResultat->setFocus();
     ActivarBotonsResposta(true);
 }
@@ -409,13 +411,10 @@ void TFormPrincipal::MenuVeureElsBotonsNumericsClick()
 {
     // The action toggles its own tick before this runs.
     const bool veure = ui->MenuVeureElsBotonsNumerics->isChecked();
-    for (QWidget *tecla : {static_cast<QWidget *>(ui->ButtonMenys), static_cast<QWidget *>(ui->Button0),
-                          static_cast<QWidget *>(ui->Button1), static_cast<QWidget *>(ui->Button2),
-                          static_cast<QWidget *>(ui->Button3), static_cast<QWidget *>(ui->Button4),
-                          static_cast<QWidget *>(ui->Button5), static_cast<QWidget *>(ui->Button6),
-                          static_cast<QWidget *>(ui->Button7), static_cast<QWidget *>(ui->Button8),
-                          static_cast<QWidget *>(ui->Button9), static_cast<QWidget *>(ui->ButtonEsborrar)})
-        tecla->setVisible(veure);
+    for (QPushButton *digit : Digits())
+        digit->setVisible(veure);
+    ui->ButtonMenys->setVisible(veure);
+    ui->ButtonEsborrar->setVisible(veure);
     setFixedHeight(veure ? 488 : 318);
 }
 

@@ -7,11 +7,13 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
 class Escaneig;
 class QDialog;
+class QPushButton;
 class TFormJocs;
 class TFormTTS;
 namespace Ui {
@@ -106,6 +108,8 @@ protected:
 private:
     void FormCreate();
     void connectarControls();
+    // The ten digit keys, "0" to "9".
+    std::array<QPushButton *, 10> Digits() const;
     void AplicarLlengua(Llengua llengua);
     void RetolarComptadors();
     void setOperacio(const QString &text);
