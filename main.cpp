@@ -1,6 +1,7 @@
 #include "Arrencada.h"
 #include "FitxerConfiguracio.h"
 #include "Fonts.h"
+#include "PrecarregaMotors.h"
 
 #include <QApplication>
 
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     if (RespondreTerminal(argc, argv))
         return 0;
     QApplication app(argc, argv);
+    const PrecarregaMotors precarrega;
     QApplication::setApplicationName(QStringLiteral("trimbol"));
     QApplication::setApplicationVersion(QStringLiteral(TRIMBOL_VERSIO));
     RegistrarFonts();

@@ -20,19 +20,33 @@ una() {
 
 mediana() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-declare -A temps memoria
-for programa in dialeg_nu trimbol_mesura; do
-    "$build/$programa" >/dev/null 2>&1 || true # warm the file cache
-    resultats=$(for _ in $(seq "$runs"); do una "$build/$programa"; done)
-    temps[$programa]=$(cut -d' ' -f1 <<<"$resultats" | mediana)
-    memoria[$programa]=$(cut -d' ' -f2 <<<"$resultats" | mediana)
+# The programs take turns, so that a machine growing slower or faster
+# during the runs weighs on all of them alike.
+programes=(dialeg_nu trimbol_mesura "trimbol_mesura sensemotors")
+declare -A resultats temps memoria
+# Runs one entry of the list above, a program and its arguments.
+executar() {
+    local -a ordre
+    read -ra ordre <<<"$2"
+    "$1" "$build/${ordre[0]}" "${ordre[@]:1}"
+}
+for programa in "${programes[@]}"; do
+    executar env "$programa" >/dev/null 2>&1 || true # warm the file cache
+done
+for _ in $(seq "$runs"); do
+    for programa in "${programes[@]}"; do
+        resultats[$programa]+="$(executar una "$programa")"$'\n'
+    done
+done
+for programa in "${programes[@]}"; do
+    temps[$programa]=$(grep . <<<"${resultats[$programa]}" | cut -d' ' -f1 | mediana)
+    memoria[$programa]=$(grep . <<<"${resultats[$programa]}" | cut -d' ' -f2 | mediana)
     echo "$programa: start-up ${temps[$programa]} ms, peak memory ${memoria[$programa]} KiB (median of $runs)"
 done
-awk -v t="${temps[trimbol_mesura]}" -v b="${temps[dialeg_nu]}" -v m="${memoria[trimbol_mesura]}" -v n="${memoria[dialeg_nu]}" \
-    'BEGIN { printf "ratio: start-up %.2f, memory %.2f\n", t / b, m / n }'
-
-resultats=$(for _ in $(seq "$runs"); do una "$build/trimbol_mesura" sensemotors; done)
-echo "trimbol_mesura without the desktop's speech engines: start-up $(cut -d' ' -f1 <<<"$resultats" | mediana) ms, peak memory $(cut -d' ' -f2 <<<"$resultats" | mediana) KiB"
+for programa in trimbol_mesura "trimbol_mesura sensemotors"; do
+    awk -v p="$programa" -v t="${temps[$programa]}" -v b="${temps[dialeg_nu]}" -v m="${memoria[$programa]}" -v n="${memoria[dialeg_nu]}" \
+        'BEGIN { printf "ratio of %s: start-up %.2f, memory %.2f\n", p, t / b, m / n }'
+done
 
 "$build/trimbol_mesura" espera 2>/dev/null | grep '^espera'
 "$build/trimbol_mesura" opcions 2>/dev/null | grep '^opcions'

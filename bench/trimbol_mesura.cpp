@@ -4,12 +4,13 @@
 //   espera   the CPU time used during the 4000 ms pause after "Nova pregunta";
 //   opcions  the CPU time used during 10 s with the options window open;
 //   sensemotors  start-up without the desktop's speech engines, to show
-//            what they cost.
+//            what they cost; also accepted after another mode.
 #include "Arrencada.h"
 #include "ErrorVeu.h"
 #include "FitxerConfiguracio.h"
 #include "Fonts.h"
 #include "MesuraProces.h"
+#include "PrecarregaMotors.h"
 #include "RegistreVeus.h"
 #include "TFormTTSUi.h"
 
@@ -21,6 +22,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -64,9 +66,14 @@ protected:
 int main(int argc, char *argv[])
 {
     const char *mode = argc > 1 ? argv[1] : "arrencada";
+    const bool senseMotors = std::strcmp(mode, "sensemotors") == 0 ||
+                             (argc > 2 && std::strcmp(argv[2], "sensemotors") == 0);
     QApplication app(argc, argv);
+    std::optional<PrecarregaMotors> precarrega;
+    if (!senseMotors)
+        precarrega.emplace();
     RegistrarFonts();
-    if (std::strcmp(mode, "sensemotors") == 0)
+    if (senseMotors)
         for (const char *classe : {"Speech.SpVoice", "SAPI.SpVoice"})
             RegistreVeus::Registrar(QString::fromLatin1(classe), []() -> std::unique_ptr<ObjecteVeu> {
                 throw ErrorVeu("engine left out");

@@ -1,6 +1,7 @@
 #include "RegistreVeus.h"
 
 #include "ErrorVeu.h"
+#include "ServeiSpeechd.h"
 #include "VeuQt.h"
 
 #include <QHash>
@@ -12,7 +13,11 @@ QHash<QString, RegistreVeus::Fabrica> Inicials()
 {
     return {
         {QStringLiteral("Speech.SpVoice"),
-         [] { return std::make_unique<VeuQt>(QStringLiteral("speechd")); }},
+         []() -> std::unique_ptr<ObjecteVeu> {
+             if (!ServeiSpeechd::Abastable(QProcessEnvironment::systemEnvironment()))
+                 throw ErrorVeu("speech service not installed");
+             return std::make_unique<VeuQt>(QStringLiteral("speechd"));
+         }},
         {QStringLiteral("SAPI.SpVoice"),
          [] { return std::make_unique<VeuQt>(QStringLiteral("flite")); }},
     };

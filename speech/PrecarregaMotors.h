@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+
+#include <thread>
+
+// Gives the desktop's speech engines a head start. Creating the flite engine
+// maps and relocates several large voice libraries, which takes longer than
+// building all the windows; a thread of its own loads those libraries while
+// the windows are built, so that the engines, created later on the main
+// thread, find them already in memory. Nothing else is shared with the
+// thread: a library that is missing is simply left to the engine to report.
+class PrecarregaMotors
+{
+public:
+    // Starts loading at once; the destructor waits for the thread.
+    explicit PrecarregaMotors(QStringList biblioteques = BibliotequesMotors());
+    ~PrecarregaMotors();
+    PrecarregaMotors(const PrecarregaMotors &) = delete;
+    PrecarregaMotors &operator=(const PrecarregaMotors &) = delete;
+
+    // The engine plugins of Qt TextToSpeech and the voices the flite plugin
+    // loads when it starts.
+    static QStringList BibliotequesMotors();
+
+    // Loads each library and keeps it loaded; answers how many loaded.
+    static int Carregar(const QStringList &biblioteques);
+
+private:
+    std::jthread m_fil;
+};

@@ -1,0 +1,30 @@
+#include "ServeiSpeechd.h"
+
+#include <QFileInfo>
+
+namespace ServeiSpeechd
+{
+
+QString Socol(const QProcessEnvironment &entorn)
+{
+    // As GLib chooses the user's runtime folder: XDG_RUNTIME_DIR, else the
+    // user's cache folder.
+    QString carpeta = entorn.value(QStringLiteral("XDG_RUNTIME_DIR"));
+    if (carpeta.isEmpty())
+        carpeta = entorn.value(QStringLiteral("XDG_CACHE_HOME"));
+    if (carpeta.isEmpty())
+        carpeta = entorn.value(QStringLiteral("HOME")) + QStringLiteral("/.cache");
+    return carpeta + QStringLiteral("/speech-dispatcher/speechd.sock");
+}
+
+bool Abastable(const QProcessEnvironment &entorn, const QString &ordre)
+{
+    if (!entorn.value(QStringLiteral("SPEECHD_ADDRESS")).isEmpty())
+        return true;
+    if (QFileInfo::exists(Socol(entorn)))
+        return true;
+    const QFileInfo programa(ordre);
+    return programa.isFile() && programa.isExecutable();
+}
+
+} // namespace ServeiSpeechd
