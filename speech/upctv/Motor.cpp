@@ -5,8 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include <espeak-ng/espeak_ng.h>
-#include <espeak-ng/speak_lib.h>
 
 namespace
 {
@@ -24,10 +22,10 @@ bool HiHaSo()
     return runtime && std::filesystem::exists(std::filesystem::path(runtime) / "pulse/native", ec);
 }
 
-espeak_ng_STATUS IniciarSortida(bool ambSo)
+espeak_ng_STATUS IniciarSortida(const EspeakNg &espeak, bool ambSo)
 {
     const int mode = ENOUTPUT_MODE_SYNCHRONOUS | (ambSo ? ENOUTPUT_MODE_SPEAK_AUDIO : 0);
-    return espeak_ng_InitializeOutput(static_cast<espeak_ng_OUTPUT_MODE>(mode), 0, nullptr);
+    return espeak->InitializeOutput(static_cast<espeak_ng_OUTPUT_MODE>(mode), 0, nullptr);
 }
 
 } // namespace
@@ -55,6 +53,10 @@ void Motor::Llegir(std::string textUtf8)
 {
     {
         std::lock_guard lock(m_mutex);
+        // Opened here, on the caller's thread, and never by the worker: the
+        // library may be unloaded while the worker starts, and the unloading
+        // thread holds the loader's lock while it waits for the worker.
+        m_e.Obrir();
         const unsigned generacio = ++m_generacio;
         m_pendent = Encarrec{std::move(textUtf8), m_llengua, m_parlant, m_velocitat, generacio};
         m_ocupat = true;
@@ -137,7 +139,9 @@ void Motor::Bucle()
         Acabat(encarrec.generacio);
     }
     if (m_espeak == EstatEspeak::Llest)
-        espeak_ng_Terminate();
+        m_e->Terminate();
+    // espeak-ng itself is closed with the engine, on the thread that unloads
+    // this library.
 }
 
 bool Motor::Iniciar()
@@ -145,37 +149,39 @@ bool Motor::Iniciar()
     if (m_espeak != EstatEspeak::NoIniciat)
         return m_espeak == EstatEspeak::Llest;
     m_espeak = EstatEspeak::Fallit;
+    if (!m_e.Oberta())
+        return false;
     // The error-context form reports missing data instead of ending the process.
-    espeak_ng_InitializePath(nullptr);
+    m_e->InitializePath(nullptr);
     espeak_ng_ERROR_CONTEXT context = nullptr;
-    const espeak_ng_STATUS estat = espeak_ng_Initialize(&context);
-    espeak_ng_ClearErrorContext(&context);
+    const espeak_ng_STATUS estat = m_e->Initialize(&context);
+    m_e->ClearErrorContext(&context);
     if (estat != ENS_OK)
         return false;
     m_ambSo = HiHaSo();
-    if (IniciarSortida(m_ambSo) != ENS_OK) {
+    if (IniciarSortida(m_e, m_ambSo) != ENS_OK) {
         m_ambSo = false;
-        if (IniciarSortida(false) != ENS_OK) {
-            espeak_ng_Terminate();
+        if (IniciarSortida(m_e, false) != ENS_OK) {
+            m_e->Terminate();
             return false;
         }
     }
-    m_freqMostreig = espeak_ng_GetSampleRate();
-    espeak_SetSynthCallback(&Motor::RetornSintesi);
+    m_freqMostreig = m_e->GetSampleRate();
+    m_e->SetSynthCallback(&Motor::RetornSintesi);
     m_espeak = EstatEspeak::Llest;
     return true;
 }
 
 void Motor::Dir(const Encarrec &encarrec)
 {
-    if (espeak_ng_SetVoiceByName(VeusMotor::NomVeu(encarrec.llengua, encarrec.parlant)) != ENS_OK &&
-        espeak_ng_SetVoiceByName(encarrec.llengua == VeusMotor::kCatala ? "ca" : "es") != ENS_OK)
+    if (m_e->SetVoiceByName(VeusMotor::NomVeu(encarrec.llengua, encarrec.parlant)) != ENS_OK &&
+        m_e->SetVoiceByName(encarrec.llengua == VeusMotor::kCatala ? "ca" : "es") != ENS_OK)
         return;
-    espeak_ng_SetParameter(espeakRATE, VeusMotor::ParaulesPerMinut(encarrec.velocitat), 0);
+    m_e->SetParameter(espeakRATE, VeusMotor::ParaulesPerMinut(encarrec.velocitat), 0);
     if (!Sintetitzar(encarrec) && m_ambSo) {
         // The sound device failed: go on silently from now on.
         m_ambSo = false;
-        if (IniciarSortida(false) == ENS_OK)
+        if (IniciarSortida(m_e, false) == ENS_OK)
             Sintetitzar(encarrec);
     }
 }
@@ -186,7 +192,7 @@ bool Motor::Sintetitzar(const Encarrec &encarrec)
     m_mostres = 0;
     m_inici = std::chrono::steady_clock::now();
     const espeak_ng_STATUS estat =
-        espeak_ng_Synthesize(encarrec.text.c_str(), encarrec.text.size() + 1, 0, POS_CHARACTER, 0,
+        m_e->Synthesize(encarrec.text.c_str(), encarrec.text.size() + 1, 0, POS_CHARACTER, 0,
                              espeakCHARS_UTF8, nullptr, nullptr);
     return estat != ENS_AUDIO_ERROR;
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include <espeak-ng/speak_lib.h>
+#include "EspeakNg.h"
 
 // The engine behind the exports. espeak-ng is not thread-safe, so one worker
 // thread owns it: it is initialised there on the first text and every text
@@ -70,6 +70,8 @@ private:
     int m_parlant = 0;
     int m_velocitat = 100;
     std::atomic<long> m_mostres{0};
+
+    EspeakNg m_e; // opened under the mutex, then used by the worker only
 
     // Touched by the worker thread only.
     EstatEspeak m_espeak = EstatEspeak::NoIniciat;

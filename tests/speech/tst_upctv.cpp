@@ -2,6 +2,7 @@
 #include "UPCTVFuncions.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTest>
 
 // The real engine library on a machine without a sound device: found beside
@@ -14,6 +15,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void trobadaAlCostatDelPrograma();
+    void espeakNomesAlLlegir();
     void produeixMostres_data();
     void produeixMostres();
     void estatParlantIDespresInactiu();
@@ -50,6 +52,24 @@ void TestUPCTV::trobadaAlCostatDelPrograma()
     QVERIFY(m_upctv.Carregada());
     const auto about = Export<decltype(&upcTVAbout)>("upcTVAbout");
     QVERIFY(QString::fromLatin1(about()).startsWith("upcTV 1.0"));
+}
+
+// Whether espeak-ng is mapped into this process.
+static bool EspeakAMemoria()
+{
+    QFile mapes("/proc/self/maps");
+    return mapes.open(QIODevice::ReadOnly) && mapes.readAll().contains("libespeak-ng");
+}
+
+void TestUPCTV::espeakNomesAlLlegir()
+{
+    // Loading the library and choosing a voice leave espeak-ng and its sound
+    // libraries out of memory; the first text brings them in.
+    m_upctv.UPCTVVeuDona("catala");
+    QVERIFY(!EspeakAMemoria());
+    m_upctv.UPCTVParlar("Hola.");
+    QVERIFY(Mostres() > 0);
+    QVERIFY(EspeakAMemoria());
 }
 
 void TestUPCTV::produeixMostres_data()
