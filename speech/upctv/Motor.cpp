@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-
 namespace
 {
 
@@ -193,7 +192,7 @@ bool Motor::Sintetitzar(const Encarrec &encarrec)
     m_inici = std::chrono::steady_clock::now();
     const espeak_ng_STATUS estat =
         m_e->Synthesize(encarrec.text.c_str(), encarrec.text.size() + 1, 0, POS_CHARACTER, 0,
-                             espeakCHARS_UTF8, nullptr, nullptr);
+                        espeakCHARS_UTF8, nullptr, nullptr);
     return estat != ENS_AUDIO_ERROR;
 }
 

@@ -23,7 +23,10 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestServeiSpeechd::init() { m_dir = std::make_unique<QTemporaryDir>(); }
+void TestServeiSpeechd::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+}
 
 QString TestServeiSpeechd::Crear(const QString &relatiu, QFile::Permissions permisos)
 {
@@ -48,8 +51,10 @@ void TestServeiSpeechd::abastable_data()
     QTest::addColumn<bool>("esperat");
 
     const QString socol = QStringLiteral("speech-dispatcher/speechd.sock");
-    QTest::newRow("nothing at all") << QStringList{"XDG_RUNTIME_DIR=run", "HOME=casa"} << "" << false;
-    QTest::newRow("running service") << QStringList{"XDG_RUNTIME_DIR=run"} << "run/" + socol << true;
+    QTest::newRow("nothing at all")
+        << QStringList{"XDG_RUNTIME_DIR=run", "HOME=casa"} << "" << false;
+    QTest::newRow("running service")
+        << QStringList{"XDG_RUNTIME_DIR=run"} << "run/" + socol << true;
     QTest::newRow("socket in another user's folder")
         << QStringList{"XDG_RUNTIME_DIR=run"} << "altre/" + socol << false;
     QTest::newRow("no runtime folder: cache folder")
@@ -58,8 +63,8 @@ void TestServeiSpeechd::abastable_data()
         << QStringList{"HOME=casa"} << "casa/.cache/" + socol << true;
     QTest::newRow("runtime folder wins over the cache")
         << QStringList{"XDG_RUNTIME_DIR=run", "HOME=casa"} << "casa/.cache/" + socol << false;
-    QTest::newRow("an address given") << QStringList{"SPEECHD_ADDRESS=unix_socket:/x", "HOME=casa"}
-                                      << "" << true;
+    QTest::newRow("an address given")
+        << QStringList{"SPEECHD_ADDRESS=unix_socket:/x", "HOME=casa"} << "" << true;
     QTest::newRow("installed service") << QStringList{"HOME=casa"} << "x:servei" << true;
     QTest::newRow("service file not executable") << QStringList{"HOME=casa"} << "servei" << false;
 }
