@@ -29,7 +29,6 @@ public:
     void posarValor(const QString &seccio, const QString &clau, const QString &valor);
 
     const QByteArray &dades() const { return m_dades; }
-    bool esUtf8() const { return m_utf8; }
 
 private:
     struct Linia {

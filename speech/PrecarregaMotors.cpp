@@ -8,8 +8,6 @@ PrecarregaMotors::PrecarregaMotors(QStringList biblioteques)
 {
 }
 
-PrecarregaMotors::~PrecarregaMotors() = default;
-
 QStringList PrecarregaMotors::BibliotequesMotors()
 {
     const QString connectors =

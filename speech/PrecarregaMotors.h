@@ -13,11 +13,8 @@
 class PrecarregaMotors
 {
 public:
-    // Starts loading at once; the destructor waits for the thread.
+    // Starts loading at once; going out of scope waits for the thread.
     explicit PrecarregaMotors(QStringList biblioteques = BibliotequesMotors());
-    ~PrecarregaMotors();
-    PrecarregaMotors(const PrecarregaMotors &) = delete;
-    PrecarregaMotors &operator=(const PrecarregaMotors &) = delete;
 
     // The engine plugins of Qt TextToSpeech and the voices the flite plugin
     // loads when it starts.

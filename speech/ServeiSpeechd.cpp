@@ -2,9 +2,10 @@
 
 #include <QFileInfo>
 
-namespace ServeiSpeechd
+namespace
 {
 
+// The socket a running service listens on for this user.
 QString Socol(const QProcessEnvironment &entorn)
 {
     // As GLib chooses the user's runtime folder: XDG_RUNTIME_DIR, else the
@@ -16,6 +17,11 @@ QString Socol(const QProcessEnvironment &entorn)
         carpeta = entorn.value(QStringLiteral("HOME")) + QStringLiteral("/.cache");
     return carpeta + QStringLiteral("/speech-dispatcher/speechd.sock");
 }
+
+} // namespace
+
+namespace ServeiSpeechd
+{
 
 bool Abastable(const QProcessEnvironment &entorn, const QString &ordre)
 {

@@ -14,9 +14,6 @@ namespace ServeiSpeechd
 // The program the client library starts when no service is running.
 inline const QString kOrdre = QStringLiteral("/usr/bin/speech-dispatcher");
 
-// The socket a running service listens on for this user.
-QString Socol(const QProcessEnvironment &entorn);
-
 // Whether creating the engine could reach a service: one is running, an
 // address names one, or one can be started.
 bool Abastable(const QProcessEnvironment &entorn, const QString &ordre = kOrdre);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EspeakNg.h"
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -7,8 +9,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-
-#include "EspeakNg.h"
 
 // The engine behind the exports. espeak-ng is not thread-safe, so one worker
 // thread owns it: it is initialised there on the first text and every text
