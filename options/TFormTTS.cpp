@@ -105,8 +105,15 @@ void TFormTTS::connectarControls()
     connect(ui->BitBtnContrarrellotge, &QPushButton::clicked, this,
             &TFormTTS::BitBtnContrarrellotgeClick);
     connect(ui->BitBtnSortir, &QPushButton::clicked, this, &TFormTTS::BitBtnSortirClick);
-    connect(ui->ListBoxMotorsDeVeu, &QListWidget::currentRowChanged, this,
-            &TFormTTS::ListBoxMotorsDeVeuClick);
+    // A new selection applies its entry, whether the arrow keys or the mouse
+    // made it; a click on the entry already selected applies it again.
+    QListWidget *llista = ui->ListBoxMotorsDeVeu;
+    connect(llista, &QListWidget::itemSelectionChanged, this, &TFormTTS::ListBoxMotorsDeVeuClick);
+    connect(llista, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (ui->ListBoxMotorsDeVeu->row(item) == m_filaAbansClic)
+            ListBoxMotorsDeVeuClick();
+    });
+    llista->viewport()->installEventFilter(this);
     connect(ui->ButtonParlar, &QPushButton::clicked, this, &TFormTTS::ButtonParlarClick);
     connect(ui->ButtonCalla, &QPushButton::clicked, this, &TFormTTS::ButtonCallaClick);
     connect(ui->ButtonWav, &QPushButton::clicked, this, &TFormTTS::ButtonWavClick);
@@ -332,6 +339,8 @@ void TFormTTS::BitBtnHelpClick() { QDesktopServices::openUrl(paginaAjuda()); }
 
 bool TFormTTS::eventFilter(QObject *objecte, QEvent *event)
 {
+    if (objecte == ui->ListBoxMotorsDeVeu->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_filaAbansClic = PosicioVeu();
     if (objecte == ui->LabelInstalar && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         LabelInstalarClick();

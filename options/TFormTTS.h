@@ -104,4 +104,6 @@ private:
 
     FinestraPrincipal &m_principal;
     ::FitxerConfiguracio m_fitxer;
+    // The voice selected when the mouse went down on the list.
+    int m_filaAbansClic = -1;
 };

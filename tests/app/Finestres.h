@@ -10,7 +10,20 @@
 #include "ui_TFormPrincipal.h"
 
 #include <QDialog>
+#include <QListWidget>
 #include <QTemporaryDir>
+#include <QtTest>
+
+// Clicks an entry of the options window's voice list where a learner would:
+// on its row. The window must be showing.
+inline void ClicarEntrada(QListWidget *llista, const QString &text)
+{
+    const auto files = llista->findItems(text, Qt::MatchExactly);
+    QCOMPARE(files.size(), 1);
+    llista->scrollToItem(files.first());
+    QTest::mouseClick(llista->viewport(), Qt::LeftButton, {},
+                      llista->visualItemRect(files.first()).center());
+}
 
 // The main window with its game window and options window, as start-up
 // wires them, on a settings file in a temporary folder. Pauses run a

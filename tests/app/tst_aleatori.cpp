@@ -231,7 +231,13 @@ private:
             break;
         case 9:
             // Only the fake voices: the engine library would really speak.
-            u.ListBoxMotorsDeVeu->setCurrentRow(U(m_a.FormTTS.Motors->NumVeusMSP));
+            if (u.ListBoxMotorsDeVeu->isVisible()) {
+                QListWidget *llista = u.ListBoxMotorsDeVeu;
+                QListWidgetItem *entrada = llista->item(U(m_a.FormTTS.Motors->NumVeusMSP));
+                llista->scrollToItem(entrada);
+                QTest::mouseClick(llista->viewport(), Qt::LeftButton, {},
+                                  llista->visualItemRect(entrada).center());
+            }
             break;
         case 10:
             ++copies;

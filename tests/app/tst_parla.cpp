@@ -79,9 +79,9 @@ private slots:
         qputenv("UPCTV_SILENCI", "1");
         Finestres f(castella ? Llengua::Castella : Llengua::Catala);
         Rellotge::setAcceleracio(1); // the engine speaks in real time
-        const auto files = f.opcions.ui->ListBoxMotorsDeVeu->findItems(entrada, Qt::MatchExactly);
-        QCOMPARE(files.size(), 1);
-        f.opcions.ui->ListBoxMotorsDeVeu->setCurrentItem(files.first());
+        f.opcions.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.opcions));
+        ClicarEntrada(f.opcions.ui->ListBoxMotorsDeVeu, entrada);
         QCOMPARE(f.opcions.configuracio().ReadString("tts to Wav", "Tipus de sintetitzador", ""),
                  QStringLiteral("UPCTV"));
         f.opcions.ui->CheckBoxLlegirResultat->setChecked(true);

@@ -1,4 +1,5 @@
 #include "../app/Finestres.h"
+#include "../speech/VeuFalsa.h"
 #include "ModalHelper.h"
 
 #include <QFile>
@@ -222,6 +223,84 @@ private slots:
         QCOMPARE(f.opcions.configuracio().ReadString("TRIMBOL", "LLEGIR", "?"), QStringLiteral("?"));
         f.opcions.ui->CheckBoxLlegirResultat->setChecked(false);
         QCOMPARE(f.principal.PausaResposta, 1500);
+    }
+
+    // The mouse applies the clicked voice, a second click applies it again,
+    // and the arrow keys apply the entry they move to.
+    void clickedVoiceIsApplied_data()
+    {
+        QTest::addColumn<QString>("entrada");
+        QTest::addColumn<QString>("tipus");
+        QTest::addColumn<QString>("lloc");
+        QTest::addColumn<QString>("veu");
+        QTest::newRow("the entry selected at start") << "Veu A" << "MSP" << "0" << "Voice Veu A";
+        QTest::newRow("another desktop voice") << "Veu B" << "MSP" << "1" << "Voice Veu B";
+        QTest::newRow("a SAPI voice") << "SAPI - Veu C" << "SAPI" << "0" << "Voice Veu C";
+        QTest::newRow("the engine library") << "UPCTV - Dona - Català" << "UPCTV" << "" << "";
+    }
+    void clickedVoiceIsApplied()
+    {
+        QFETCH(QString, entrada);
+        QFETCH(QString, tipus);
+        QFETCH(QString, lloc);
+        QFETCH(QString, veu);
+        qputenv("UPCTV_SILENCI", "1");
+        const auto restablir = qScopeGuard([] { RegistreVeus::Restablir(); });
+        auto msp = VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {"Veu A", "Veu B"});
+        auto sapi = VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {"Veu C"});
+        Finestres f;
+        QListWidget *llista = f.opcions.ui->ListBoxMotorsDeVeu;
+        f.opcions.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.opcions));
+        const auto escrit = [&f](const char *clau) {
+            return f.opcions.configuracio().ReadString("tts to Wav", clau, "");
+        };
+        const auto aplicacions = [&] { return (msp->registre + sapi->registre).count(veu); };
+
+        ClicarEntrada(llista, entrada);
+        QCOMPARE(escrit("Tipus de sintetitzador"), tipus);
+        QCOMPARE(escrit("Sintetitzador"), lloc);
+        if (veu.isEmpty()) {
+            QCOMPARE(f.opcions.Motors->VeuUPCTVActual, 1);
+        } else {
+            QCOMPARE(aplicacions(), 1);
+            ClicarEntrada(llista, entrada);
+            QCOMPARE(aplicacions(), 2);
+        }
+
+        // Up from the clicked row: the group of each row of this list.
+        const QStringList grups{"MSP", "MSP", "SAPI", "UPCTV", "UPCTV", "UPCTV", "UPCTV"};
+        const int fila = llista->currentRow();
+        QTest::keyClick(llista, Qt::Key_Up);
+        QCOMPARE(llista->currentRow(), std::max(0, fila - 1));
+        QCOMPARE(escrit("Tipus de sintetitzador"), grups[llista->currentRow()]);
+    }
+
+    // Enter presses the button that has the focus; elsewhere it is "Normal".
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("Normal") << "BitBtnDAcord" << int(TFormTTS::ModeNormal);
+        QTest::newRow("60 seconds") << "BitBtnOperacions60" << int(TFormTTS::ModeJoc1);
+        QTest::newRow("race") << "BitBtnContrarrellotge" << int(TFormTTS::ModeJoc2);
+        QTest::newRow("exit") << "BitBtnSortir" << int(TFormTTS::ModeSortir);
+        QTest::newRow("a check box") << "CheckBoxLlegirResultat" << int(TFormTTS::ModeNormal);
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, mode);
+        Finestres f;
+        f.opcions.ModeTriat = -1;
+        f.opcions.open();
+        QVERIFY(QTest::qWaitForWindowActive(&f.opcions));
+        QWidget *enfocat = f.opcions.findChild<QWidget *>(control);
+        enfocat->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), enfocat);
+        QTest::keyClick(enfocat, Qt::Key_Return);
+        QCOMPARE(f.opcions.ModeTriat, mode);
+        QVERIFY(!f.opcions.isVisible());
     }
 
     void refusedWriteIsReported()
