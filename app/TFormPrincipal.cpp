@@ -3,6 +3,7 @@
 #include "Escaneig.h"
 #include "Esperar.h"
 #include "FormaParlada.h"
+#include "HoraDelDia.h"
 #include "IdiomaFinestres.h"
 #include "InformarError.h"
 #include "MenuIcona.h"
@@ -33,7 +34,7 @@
 namespace {
 const QString Tab = QStringLiteral("\t");
 
-QString horaActual() { return QLocale().toString(QTime::currentTime(), QLocale::LongFormat); }
+QString horaActual() { return HoraLlarga(QLocale(), QTime::currentTime()); }
 } // namespace
 
 TFormPrincipal::TFormPrincipal(QWidget *parent)
