@@ -76,4 +76,27 @@ QIcon sortir()
     return QIcon(pixmap);
 }
 
+QIcon ignorar()
+{
+    // The toolkit draws no Ignore glyph of its own: a green figure running
+    // to the right, as the classic one is.
+    static const QIcon glif = [] {
+        QPixmap pixmap = llenc();
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor verd(0x1e, 0x8a, 0x2e);
+        p.setPen(Qt::NoPen);
+        p.setBrush(verd);
+        p.drawEllipse(QPointF(19, 6), 3.5, 3.5);
+        p.setPen(QPen(verd, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(17, 11), QPointF(13, 20));                 // body
+        p.drawPolyline(QPolygonF({{8, 14}, {12, 11}, {17, 11}, {21, 16}, {26, 15}})); // arms
+        p.drawPolyline(QPolygonF({{13, 20}, {18, 24}, {16, 30}}));   // front leg
+        p.drawPolyline(QPolygonF({{13, 20}, {9, 25}, {4, 26}}));     // back leg
+        return QIcon(pixmap);
+    }();
+    return glif;
+}
+
 } // namespace Glifs

@@ -48,8 +48,8 @@ TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     ui->BitBtnDAcord->setIcon(Glifs::estandard(QStyle::SP_DialogOkButton));
-    ui->BitBtnOperacions60->setIcon(Glifs::estandard(QStyle::SP_DialogIgnoreButton));
-    ui->BitBtnContrarrellotge->setIcon(Glifs::estandard(QStyle::SP_DialogIgnoreButton));
+    ui->BitBtnOperacions60->setIcon(Glifs::ignorar());
+    ui->BitBtnContrarrellotge->setIcon(Glifs::ignorar());
     ui->ButtonParlantDe->setIcon(Glifs::parlantDe());
     ui->BitBtnSortir->setIcon(Glifs::sortir());
     ui->BitBtnHelp->setIcon(Glifs::ajuda());

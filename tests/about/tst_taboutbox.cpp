@@ -113,6 +113,24 @@ private slots:
             QVERIFY(widget->parentWidget()->rect().contains(widget->geometry()));
     }
 
+    // The upper panel: a raised rim around a lowered inner bevel (a ridge);
+    // the lower one: a lowered outer bevel. The quotations are bold on silver.
+    void bevelsAndQuotations()
+    {
+        TAboutBox finestra;
+        auto *panell1 = control<QFrame>(finestra, "Panel1");
+        QCOMPARE(panell1->frameShape(), QFrame::Box);
+        QCOMPARE(panell1->frameShadow(), QFrame::Raised);
+        auto *panell2 = control<QFrame>(finestra, "Panel2");
+        QCOMPARE(panell2->frameShape(), QFrame::Panel);
+        QCOMPARE(panell2->frameShadow(), QFrame::Sunken);
+        auto *memo = control<QPlainTextEdit>(finestra, "Memo1");
+        const QTextCursor cursor(memo->document());
+        QVERIFY(cursor.charFormat().font().bold());
+        QCOMPARE(cursor.charFormat().font().pixelSize(), 13);
+        QCOMPARE(memo->viewport()->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+    }
+
     void fixedSizeAndTitle()
     {
         TAboutBox finestra;

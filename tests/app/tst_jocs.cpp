@@ -95,6 +95,36 @@ private slots:
         QVERIFY(f.ui().BitBtnDAcord->isEnabled());
     }
 
+    // In a game a correct answer moves on at once: no pause runs, so nothing
+    // else is dispatched before the next question. Outside games it pauses.
+    void correctAnswerInAGameMovesOnAtOnce_data()
+    {
+        QTest::addColumn<int>("joc");
+        QTest::addColumn<bool>("pausa");
+        QTest::newRow("normal drill") << 0 << true;
+        QTest::newRow("60 seconds") << 1 << false;
+        QTest::newRow("race") << 2 << false;
+    }
+    void correctAnswerInAGameMovesOnAtOnce()
+    {
+        QFETCH(int, joc);
+        QFETCH(bool, pausa);
+        Finestres f;
+        f.principal.show();
+        MirarJocs(f);
+        if (joc == 1)
+            f.principal.MenuFerElMaximDOperacionsClick();
+        else if (joc == 2)
+            f.principal.MenuContraRellotgeClick();
+        f.pregunta(QStringLiteral("6 x 7"));
+        bool despatxat = false;
+        QTimer::singleShot(0, &f.principal, [&despatxat] { despatxat = true; });
+        f.respondre(QStringLiteral("42"));
+        QCOMPARE(despatxat, pausa);
+        QCOMPARE(f.principal.NombreCorrectes, 1);
+        QVERIFY(f.ui().LabelOperacio->text() != QStringLiteral("6 x 7 = 42"));
+    }
+
     void raceTime_data()
     {
         QTest::addColumn<quint32>("ms");

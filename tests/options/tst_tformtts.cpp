@@ -303,6 +303,21 @@ private slots:
         QVERIFY(!f.opcions.isVisible());
     }
 
+    // Every button with a glyph shows a picture that has something drawn on it.
+    void glyphButtonsShowAPicture()
+    {
+        Finestres f;
+        for (const char *nom : {"BitBtnDAcord", "BitBtnOperacions60", "BitBtnContrarrellotge",
+                                "ButtonParlantDe", "BitBtnSortir", "BitBtnHelp"}) {
+            const QImage imatge = f.opcions.findChild<QPushButton *>(nom)->icon().pixmap(32).toImage();
+            int pintats = 0;
+            for (int y = 0; y < imatge.height(); ++y)
+                for (int x = 0; x < imatge.width(); ++x)
+                    pintats += qAlpha(imatge.pixel(x, y)) > 128;
+            QVERIFY2(pintats > 40, nom);
+        }
+    }
+
     void refusedWriteIsReported()
     {
         Finestres f;
