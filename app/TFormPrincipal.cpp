@@ -16,7 +16,6 @@
 #include "MidesLletra.h"
 #include "ui_TFormJocs.h"
 #include "ui_TFormPrincipal.h"
-#include "TFormTTSUi.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -80,14 +79,13 @@ void TFormPrincipal::FormCreate()
         ::Escaneig::Tecles{ui->ButtonMenys, ui->Button0, ui->Button1, ui->Button2, ui->Button3,
                            ui->Button4, ui->Button5, ui->Button6, ui->Button7, ui->Button8,
                            ui->Button9, ui->BitBtnDAcord, ui->ButtonEsborrar, ui->ButtonNou},
-        [this] { return m_opcions && m_opcions->ui->CheckBoxEscaneigDirigit->isChecked(); });
+        [this] { return m_opcions && m_opcions->EscaneigDirigit(); });
 }
 
 void TFormPrincipal::IniciarEscaneig()
 {
-    const auto &o = *m_opcions->ui;
-    m_escaneig->IniciarEscaneig(o.SpinEditIntervalEscaneig->value(), o.CheckBoxEscaneig->isChecked(),
-                                o.CheckBoxEscaneigDirigit->isChecked());
+    m_escaneig->IniciarEscaneig(m_opcions->IntervalEscaneig(), m_opcions->EscaneigAutomatic(),
+                                m_opcions->EscaneigDirigit());
 }
 
 void TFormPrincipal::connectarControls()
@@ -148,22 +146,22 @@ void TFormPrincipal::SembrarAleatori()
 
 TipusOperacio TFormPrincipal::TipusTriat() const
 {
-    const auto &o = *m_opcions->ui;
-    const std::array<std::pair<QRadioButton *, TipusOperacio>, 10> ordre{{
-        {o.RadioButtonTS1X, TipusOperacio::TS1X},
-        {o.RadioButtonTM1X, TipusOperacio::TM1X},
-        {o.RadioButtonTR1X, TipusOperacio::TR1X},
-        {o.RadioButtonTD1X, TipusOperacio::TD1X},
-        {o.RadioButtonSE1X, TipusOperacio::SE1X},
-        {o.RadioButtonS3E1X, TipusOperacio::S3E1X},
-        {o.RadioButtonME1X, TipusOperacio::ME1X},
-        {o.RadioButtonM3E1X, TipusOperacio::M3E1X},
-        {o.RadioButtonSE2X, TipusOperacio::SE2X},
-        {o.RadioButtonME2X, TipusOperacio::ME2X},
+    const std::array<std::pair<const char *, TipusOperacio>, 10> tipus{{
+        {"TS1X", TipusOperacio::TS1X},
+        {"TM1X", TipusOperacio::TM1X},
+        {"TR1X", TipusOperacio::TR1X},
+        {"TD1X", TipusOperacio::TD1X},
+        {"SE1X", TipusOperacio::SE1X},
+        {"S3E1X", TipusOperacio::S3E1X},
+        {"ME1X", TipusOperacio::ME1X},
+        {"M3E1X", TipusOperacio::M3E1X},
+        {"SE2X", TipusOperacio::SE2X},
+        {"ME2X", TipusOperacio::ME2X},
     }};
-    for (const auto &[boto, tipus] : ordre)
-        if (boto->isChecked())
-            return tipus;
+    const QString triada = m_opcions->OperacioTriada();
+    for (const auto &[codi, valor] : tipus)
+        if (triada == QLatin1String(codi))
+            return valor;
     return TipusOperacio::TM1X;
 }
 
@@ -302,7 +300,7 @@ void TFormPrincipal::ActivarBotonsResposta(bool actius)
 
 bool TFormPrincipal::LlegirResultat() const
 {
-    return m_opcions && m_opcions->ui->CheckBoxLlegirResultat->isChecked();
+    return m_opcions && m_opcions->LlegirResultat();
 }
 
 bool TFormPrincipal::JocEnCurs() const
@@ -496,13 +494,12 @@ void TFormPrincipal::IniciarJoc(QTimer &temporitzador, const QString &textInicia
 
 void TFormPrincipal::MenuFerElMaximDOperacionsClick()
 {
-    IniciarJoc(TimerCompeEnrera, QString::number(SegonsJoc1),
-               m_opcions->ui->BitBtnOperacions60->text());
+    IniciarJoc(TimerCompeEnrera, QString::number(SegonsJoc1), m_opcions->TitolJoc1());
 }
 
 void TFormPrincipal::MenuContraRellotgeClick()
 {
-    IniciarJoc(TimerContrarelloge, QStringLiteral("0"), m_opcions->ui->BitBtnContrarrellotge->text());
+    IniciarJoc(TimerContrarelloge, QStringLiteral("0"), m_opcions->TitolJoc2());
     if (m_tancat)
         return;
     // The race is timed from here, once the prompt is closed and the first
@@ -565,7 +562,7 @@ void TFormPrincipal::ComprovarFinalJoc2()
     const QString temps = TextTemps(transcorregut);
     TimerContrarelloge.stop();
     PosarCompte(temps);
-    m_jocs->setWindowTitle(QStringLiteral("Trimbol - ") + m_opcions->ui->BitBtnContrarrellotge->text());
+    m_jocs->setWindowTitle(QStringLiteral("Trimbol - ") + m_opcions->TitolJoc2());
     MostrarJocs(ui->LabelPreguntes->text() + QStringLiteral(" - ") + ui->LabelCorrectes->text() +
                 QStringLiteral(" - ") + temps + TextSegons);
     ui->LabelCompteEnrera->hide();

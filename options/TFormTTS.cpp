@@ -189,6 +189,22 @@ void TFormTTS::Callar()
     ambEscriptura([this] { Motors->Callar(PosicioVeu()); });
 }
 
+QString TFormTTS::OperacioTriada() const
+{
+    const QString prefix = QStringLiteral("RadioButton");
+    for (const QRadioButton *boto : ui->PanelOperacions->findChildren<QRadioButton *>())
+        if (boto->isChecked())
+            return boto->objectName().mid(prefix.size());
+    return {};
+}
+
+bool TFormTTS::LlegirResultat() const { return ui->CheckBoxLlegirResultat->isChecked(); }
+bool TFormTTS::EscaneigAutomatic() const { return ui->CheckBoxEscaneig->isChecked(); }
+bool TFormTTS::EscaneigDirigit() const { return ui->CheckBoxEscaneigDirigit->isChecked(); }
+int TFormTTS::IntervalEscaneig() const { return ui->SpinEditIntervalEscaneig->value(); }
+QString TFormTTS::TitolJoc1() const { return ui->BitBtnOperacions60->text(); }
+QString TFormTTS::TitolJoc2() const { return ui->BitBtnContrarrellotge->text(); }
+
 void TFormTTS::ButtonParlarClick() { Parlar(ui->EditText->text()); }
 void TFormTTS::ButtonCallaClick() { Callar(); }
 

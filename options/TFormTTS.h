@@ -32,6 +32,15 @@ public:
 
     ::FitxerConfiguracio &configuracio() { return m_fitxer; }
 
+    // The learner's choices, as the main window needs them.
+    QString OperacioTriada() const; // the ticked kind: "TS1X", "TM1X", ...
+    bool LlegirResultat() const;
+    bool EscaneigAutomatic() const;
+    bool EscaneigDirigit() const;
+    int IntervalEscaneig() const;
+    QString TitolJoc1() const;
+    QString TitolJoc2() const;
+
     // Says a text with the engine of the selected voice.
     void Parlar(const QString &text);
     // Stops speech now.
