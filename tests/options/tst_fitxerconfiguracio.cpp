@@ -481,7 +481,8 @@ private slots:
                 QFile::setPermissions(QFileInfo(cami).path(), escriptura);
         });
         const ComUsuariCorrent usuari;
-        QVERIFY(usuari.valid());
+        if (!usuari.valid())
+            QSKIP("root without the right to act as another user writes anywhere");
 
         FitxerConfiguracio fitxer(cami);
         try {
@@ -521,7 +522,8 @@ private slots:
         }
         posarPermisos(carpeta, nomesLectura);
         const ComUsuariCorrent usuari;
-        QVERIFY(usuari.valid());
+        if (!usuari.valid())
+            QSKIP("root without the right to act as another user writes anywhere");
 
         FitxerConfiguracio fitxer(cami);
         if (!ambFitxer) {
