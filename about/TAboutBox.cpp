@@ -5,9 +5,9 @@
 #include "DibuixDiferit.h"
 #include "DibuixosAbout.h"
 #include "Esperar.h"
+#include "LlocsPrograma.h"
 #include "Rellotge.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QScreen>
@@ -287,12 +287,10 @@ void TAboutBox::MostrarSplash(int ms)
 
 QUrl TAboutBox::adrecaAutors()
 {
-    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                               QStringLiteral("/ajuda/autors.html"));
+    return LlocsPrograma::paginaAjuda(QStringLiteral("autors.html"));
 }
 
 QUrl TAboutBox::adrecaVorelk()
 {
-    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                               QStringLiteral("/ajuda/vorelk.html"));
+    return LlocsPrograma::paginaAjuda(QStringLiteral("vorelk.html"));
 }

@@ -1,6 +1,7 @@
 #include "IniDocument.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <stdexcept>
@@ -8,6 +9,8 @@
 namespace
 {
 const QByteArray marcaUtf8("\xEF\xBB\xBF");
+const QByteArray marcaUtf16LE("\xFF\xFE");
+const QByteArray marcaUtf16BE("\xFE\xFF");
 
 bool esUtf8Valid(QByteArrayView bytes)
 {
@@ -35,6 +38,15 @@ QString nomNet(const QString &nom, QChar prohibit, const char *que)
     return net;
 }
 
+// One pair of the same quote around the whole value goes, as on Windows.
+QString senseCometes(const QString &valor)
+{
+    const bool entreCometes =
+        valor.size() >= 2 && valor.front() == valor.back() &&
+        (valor.front() == QLatin1Char('"') || valor.front() == QLatin1Char('\''));
+    return entreCometes ? valor.mid(1, valor.size() - 2) : valor;
+}
+
 QString valorNet(QString valor)
 {
     for (QChar &c : valor)
@@ -44,9 +56,33 @@ QString valorNet(QString valor)
 }
 } // namespace
 
-IniDocument::IniDocument(QByteArray dades) : m_dades(std::move(dades))
+IniDocument::IniDocument(QByteArray contingut) : m_dades(std::move(contingut))
 {
+    if (m_dades.startsWith(marcaUtf16LE) || m_dades.startsWith(marcaUtf16BE)) {
+        m_utf16 = m_dades.startsWith(marcaUtf16LE) ? Utf16::LittleEndian : Utf16::BigEndian;
+        const QByteArray original = std::move(m_dades);
+        // A second mark right after the first is text, not a mark.
+        QStringDecoder decodificador(m_utf16 == Utf16::LittleEndian ? QStringDecoder::Utf16LE
+                                                                    : QStringDecoder::Utf16BE,
+                                     QStringDecoder::Flag::ConvertInitialBom);
+        const QString text = decodificador.decode(QByteArrayView(original).sliced(2));
+        m_dades = text.toUtf8();
+        m_reescrivible = !decodificador.hasError() && dades() == original;
+    }
     analitzar();
+}
+
+QByteArray IniDocument::dades() const
+{
+    if (m_utf16 == Utf16::No)
+        return m_dades;
+    QStringEncoder codificador(m_utf16 == Utf16::LittleEndian ? QStringEncoder::Utf16LE
+                                                              : QStringEncoder::Utf16BE);
+    // A mark at the start of the text is text (fromUtf8 would drop it).
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = utf8.decode(m_dades);
+    return (m_utf16 == Utf16::LittleEndian ? marcaUtf16LE : marcaUtf16BE) +
+           QByteArray(codificador.encode(text));
 }
 
 void IniDocument::analitzar()
@@ -123,7 +159,7 @@ std::optional<QString> IniDocument::valor(const QString &seccio, const QString &
     const qsizetype nul = valor.indexOf(QChar(0));
     if (nul >= 0)
         valor.truncate(nul);
-    return valor.trimmed();
+    return senseCometes(valor.trimmed());
 }
 
 void IniDocument::passarAUtf8()

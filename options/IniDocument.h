@@ -10,16 +10,18 @@
 // the Windows private-profile calls. Lines that an edit does not touch keep
 // their bytes exactly, so comments and keys of other programs survive.
 //
-// Text is UTF-8 when the bytes are valid UTF-8, otherwise Latin-1 (a file
-// written on Windows). Line ends follow the file's own style (LF or CR LF).
+// Text is UTF-16 after a UTF-16 byte-order mark (and stays so), UTF-8 when the
+// bytes are valid UTF-8, otherwise Latin-1 (a file written on Windows). Line
+// ends follow the file's own style (LF or CR LF).
 class IniDocument
 {
 public:
-    explicit IniDocument(QByteArray dades = {});
+    explicit IniDocument(QByteArray contingut = {});
 
     // The value of `clau` in the first section named `seccio` (the first
-    // such key wins), with the blanks around it removed; nothing when the
-    // section or key is missing. Names match without regard to case.
+    // such key wins), with the blanks around it and one pair of matching
+    // quotes around the whole of it removed; nothing when the section or key
+    // is missing. Names match without regard to case.
     std::optional<QString> valor(const QString &seccio, const QString &clau) const;
 
     // Sets the value in place, or adds the key at the end of its section,
@@ -28,7 +30,11 @@ public:
     // Throws std::invalid_argument for a name the format cannot hold.
     void posarValor(const QString &seccio, const QString &clau, const QString &valor);
 
-    const QByteArray &dades() const { return m_dades; }
+    // The file's bytes, in its own encoding.
+    QByteArray dades() const;
+    // Whether dades() gives back every byte that no edit touched: false for
+    // a UTF-16 file with an odd byte or half a character pair.
+    bool reescrivible() const { return m_reescrivible; }
 
 private:
     struct Linia {
@@ -54,7 +60,12 @@ private:
     void passarAUtf8();
     void inserir(qsizetype posicio, const QByteArray &bytes);
 
+    // A UTF-16 file is held as UTF-8 between reading and writing.
+    enum class Utf16 { No, LittleEndian, BigEndian };
+
     QByteArray m_dades;
+    Utf16 m_utf16 = Utf16::No;
+    bool m_reescrivible = true;
     QByteArray m_salt = "\n"; // the file's line end
     qsizetype m_inici = 0;    // past a UTF-8 byte-order mark
     bool m_utf8 = true;

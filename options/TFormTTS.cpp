@@ -3,13 +3,11 @@
 #include "FinestraPrincipal.h"
 #include "Glifs.h"
 #include "InformarError.h"
+#include "LlocsPrograma.h"
 #include "MidesLletra.h"
 #include "ui_TFormTTS.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QUrl>
@@ -21,20 +19,6 @@ const QString SI = QStringLiteral("SI");
 const QString NO = QStringLiteral("NO");
 
 QString siNo(bool valor) { return valor ? SI : NO; }
-
-// A help page shipped beside the program (or, in a build tree, in the
-// sources' help folder).
-QUrl paginaLocal(const QString &nom)
-{
-    const QString dirPrograma = QCoreApplication::applicationDirPath();
-    for (const QString &carpeta : {dirPrograma + QStringLiteral("/ajuda"),
-                                   dirPrograma + QStringLiteral("/../share/trimbol/ajuda")}) {
-        const QFileInfo fitxer(QDir(carpeta).filePath(nom));
-        if (fitxer.exists())
-            return QUrl::fromLocalFile(fitxer.absoluteFilePath());
-    }
-    return QUrl::fromLocalFile(QDir(dirPrograma + QStringLiteral("/ajuda")).filePath(nom));
-}
 } // namespace
 
 TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio,
@@ -346,8 +330,14 @@ void TFormTTS::UpDownEditIntervalEscaneigClick(UpDown::Boto boto)
 void TFormTTS::ButtonParlantDeClick() { m_principal.MenuParlantDeClick(); }
 void TFormTTS::ButtonCopiarALaCarpetaClick() { m_principal.MenuCopiarALaCarpetaClick(); }
 
-QUrl TFormTTS::paginaInstalarVeus() { return paginaLocal(QStringLiteral("veus.html")); }
-QUrl TFormTTS::paginaAjuda() { return paginaLocal(QStringLiteral("index.html")); }
+QUrl TFormTTS::paginaInstalarVeus()
+{
+    return LlocsPrograma::paginaAjuda(QStringLiteral("veus.html"));
+}
+QUrl TFormTTS::paginaAjuda()
+{
+    return LlocsPrograma::paginaAjuda(QStringLiteral("index.html"));
+}
 
 // A page that cannot be opened passes silently.
 void TFormTTS::LabelInstalarClick() { QDesktopServices::openUrl(paginaInstalarVeus()); }

@@ -5,7 +5,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -412,6 +414,31 @@ private slots:
         QVERIFY(QFileInfo::exists(adreca.toLocalFile())); // shipped beside the program
         QVERIFY(finestra.isVisible());
         QVERIFY(!control(finestra, "Panel1")->isHidden());
+    }
+
+    // An installed copy finds its pages under ../share/trimbol: this very
+    // test program, copied into an installation's layout, opens them there.
+    void webPagesOpenInAnInstalledCopy()
+    {
+        QTemporaryDir arrel;
+        QVERIFY(arrel.isValid());
+        const QDir installacio(arrel.path());
+        QVERIFY(installacio.mkpath(QStringLiteral("bin")));
+        QVERIFY(installacio.mkpath(QStringLiteral("share/trimbol/ajuda")));
+        const QString ajuda = QCoreApplication::applicationDirPath() + QStringLiteral("/ajuda/");
+        for (const QString &pagina : {QStringLiteral("autors.html"), QStringLiteral("vorelk.html")})
+            QVERIFY(
+                QFile::copy(ajuda + pagina,
+                            installacio.filePath(QStringLiteral("share/trimbol/ajuda/") + pagina)));
+        const QString copia = installacio.filePath(QStringLiteral("bin/tst_taboutbox"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copia));
+
+        QProcess proces;
+        proces.setProcessChannelMode(QProcess::ForwardedChannels);
+        proces.start(copia, {QStringLiteral("webPagesOpen")});
+        QVERIFY(proces.waitForFinished(-1));
+        QCOMPARE(proces.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(proces.exitCode(), 0);
     }
 
     void splash()

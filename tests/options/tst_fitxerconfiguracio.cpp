@@ -8,6 +8,9 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,6 +28,58 @@ QByteArray llegirBytes(const QString &cami)
     QFile fitxer(cami);
     return fitxer.open(QIODevice::ReadOnly) ? fitxer.readAll() : QByteArray();
 }
+
+// Text as a Windows program writes it in UTF-16, byte-order mark first.
+QByteArray utf16(const QString &text, QStringConverter::Encoding codificacio)
+{
+    QStringEncoder codificador(codificacio, QStringConverter::Flag::WriteBom);
+    return codificador.encode(text);
+}
+QByteArray utf16LE(const QString &text)
+{
+    return utf16(text, QStringConverter::Utf16LE);
+}
+QByteArray utf16BE(const QString &text)
+{
+    return utf16(text, QStringConverter::Utf16BE);
+}
+
+// Root may write anywhere; while this lives, file access goes through the
+// rights of an ordinary user, so refusals really happen. Linux only changes
+// the file-system identity of the calling thread.
+class ComUsuariCorrent
+{
+public:
+    ComUsuariCorrent()
+    {
+        if (geteuid() != 0)
+            return;
+        setfsuid(65534);
+        m_canviat = setfsuid(static_cast<uid_t>(-1)) == 65534;
+    }
+    ~ComUsuariCorrent()
+    {
+        if (m_canviat)
+            setfsuid(0);
+    }
+    // False when root could not give up its rights.
+    bool valid() const { return geteuid() != 0 || m_canviat; }
+
+private:
+    bool m_canviat = false;
+};
+
+void posarPermisos(const QString &cami, QFileDevice::Permissions permisos)
+{
+    QVERIFY(QFile::setPermissions(cami, permisos));
+}
+const QFileDevice::Permissions nomesLectura = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                              QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                              QFileDevice::ReadOther | QFileDevice::ExeOther;
+const QFileDevice::Permissions escriptura = nomesLectura | QFileDevice::WriteOwner;
+const QFileDevice::Permissions perATothom = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ReadOther | QFileDevice::WriteOther;
 } // namespace
 
 class TestFitxerConfiguracio : public QObject
@@ -39,6 +94,8 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_carpeta.isValid());
+        // Reachable by the ordinary user that stands in for root.
+        posarPermisos(m_carpeta.path(), escriptura);
     }
     void cleanup() { QFile::remove(cami()); }
 
@@ -85,9 +142,34 @@ private slots:
         QTest::newRow("equals sign inside the value") << QByteArray("[S]\nk=a=b\n") << "S"
                                                       << "k"
                                                       << "a=b";
-        QTest::newRow("quotes are part of the value") << QByteArray("[S]\nk=\"x\"\n") << "S"
+        QTest::newRow("double quotes around the value go")
+            << QByteArray("[TRIMBOL]\nLLENGUA=\"2\"\n") << "TRIMBOL"
+            << "LLENGUA"
+            << "2";
+        QTest::newRow("single quotes around the value go") << QByteArray("[S]\nk='x'\n") << "S"
+                                                           << "k"
+                                                           << "x";
+        QTest::newRow("blanks inside the quotes stay") << QByteArray("[S]\nk = \" a b \" \n") << "S"
+                                                       << "k"
+                                                       << " a b ";
+        QTest::newRow("only one pair of quotes goes") << QByteArray("[S]\nk=\"\"x\"\"\n") << "S"
                                                       << "k"
                                                       << "\"x\"";
+        QTest::newRow("empty quotes give an empty value") << QByteArray("[S]\nk=\"\"\n") << "S"
+                                                          << "k"
+                                                          << "";
+        QTest::newRow("quotes that do not match stay") << QByteArray("[S]\nk=\"x'\n") << "S"
+                                                       << "k"
+                                                       << "\"x'";
+        QTest::newRow("a lone quote stays") << QByteArray("[S]\nk=\"\n") << "S"
+                                            << "k"
+                                            << "\"";
+        QTest::newRow("quotes inside the value stay") << QByteArray("[S]\nk=a \"b\"\n") << "S"
+                                                      << "k"
+                                                      << "a \"b\"";
+        QTest::newRow("quotes around two quoted words") << QByteArray("[S]\nk=\"a\" \"b\"\n") << "S"
+                                                        << "k"
+                                                        << "a\" \"b";
         QTest::newRow("no final line break") << QByteArray("[S]\nk=v") << "S"
                                              << "k"
                                              << "v";
@@ -134,9 +216,28 @@ private slots:
         QTest::newRow("long value capped to the buffer")
             << QByteArray("[S]\nk=") + QByteArray(5000, 'x') << "S"
             << "k" << QString(1023, 'x');
-        QTest::newRow("10 MB line before the key")
-            << QByteArray("[S]\n") + QByteArray(10 << 20, 'z') + "\nk=v\n"
-            << "S"
+        const QByteArray finalAmbClau = "\n[S]\nk=v\n";
+        const qsizetype farciment = FitxerConfiguracio::MidaMaximaFitxer - finalAmbClau.size();
+        QTest::newRow("file of the largest size read")
+            << QByteArray(farciment, 'z') + finalAmbClau << "S"
+            << "k"
+            << "v";
+        QTest::newRow("one byte more is no settings file")
+            << QByteArray(farciment + 1, 'z') + finalAmbClau << "S"
+            << "k"
+            << "def";
+        QTest::newRow("UTF-16 little-endian, CR LF")
+            << utf16LE("; desat al Windows\r\n[TRIMBOL]\r\nLLENGUA=2\r\n") << "trimbol"
+            << "llengua"
+            << "2";
+        QTest::newRow("UTF-16 big-endian") << utf16BE("[tts]\nNumero sintetitzador=3\n") << "TTS"
+                                           << "numero sintetitzador"
+                                           << "3";
+        QTest::newRow("UTF-16 text beyond Latin-1") << utf16LE("[S]\r\nk=Versió € 😀\r\n") << "S"
+                                                    << "k"
+                                                    << "Versió € 😀";
+        QTest::newRow("UTF-16 with an odd last byte is still read")
+            << utf16LE("[S]\r\nk=v\r\n") + 'x' << "S"
             << "k"
             << "v";
     }
@@ -236,6 +337,26 @@ private slots:
             << QByteArray("[S]\na=\xE0\n") << "S"
             << "k"
             << "€" << QByteArray("[S]\na=\xC3\xA0\nk=\xE2\x82\xAC\n");
+        const QString compartitWindows = "; Windows\r\n[tts]\r\nNumero sintetitzador=2\r\n";
+        QTest::newRow("UTF-16 file keeps its encoding for a new section")
+            << utf16LE(compartitWindows) << "TRIMBOL"
+            << "LLENGUA"
+            << "2" << utf16LE(compartitWindows + "\r\n[TRIMBOL]\r\nLLENGUA=2\r\n");
+        QTest::newRow("UTF-16 file keeps its encoding for a new key")
+            << utf16LE(compartitWindows) << "tts"
+            << "Tipus"
+            << "àé€" << utf16LE(compartitWindows + "Tipus=àé€\r\n");
+        QTest::newRow("UTF-16 value replaced in place")
+            << utf16LE(compartitWindows) << "TTS"
+            << "NUMERO SINTETITZADOR"
+            << "7" << utf16LE("; Windows\r\n[tts]\r\nNumero sintetitzador=7\r\n");
+        QTest::newRow("UTF-16 big-endian stays big-endian") << utf16BE("[S]\na=1\n") << "S"
+                                                            << "b"
+                                                            << "2" << utf16BE("[S]\na=1\nb=2\n");
+        QTest::newRow("a second byte-order mark is kept as text")
+            << utf16LE(QString(QChar(0xFEFF)) + "; x\n[S]\na=1\n") << "S"
+            << "a"
+            << "2" << utf16LE(QString(QChar(0xFEFF)) + "; x\n[S]\na=2\n");
         QTest::newRow("garbage lines survive") << QByteArray("\x00\xFF\n[S]\n", 7) << "S"
                                                << "k"
                                                << "v" << QByteArray("\x00\xFF\n[S]\nk=v\n", 11);
@@ -335,7 +456,7 @@ private slots:
     {
         QTest::addColumn<QString>("lloc");
         QTest::addColumn<bool>("carpetaNomesLectura");
-        QTest::newRow("read-only folder holding the file") << "ro/trimbol.ini" << true;
+        QTest::newRow("read-only file in a read-only folder") << "ro/trimbol.ini" << true;
         QTest::newRow("folder that is a file") << "fitxer/trimbol.ini" << false;
         QTest::newRow("path that is a folder") << "carpeta.ini" << false;
         QTest::newRow("system folder") << "/proc/trimbol.ini" << false;
@@ -349,20 +470,19 @@ private slots:
         if (carpetaNomesLectura) {
             QDir().mkpath(QFileInfo(cami).path());
             escriureBytes(cami, original);
-            QFile::setPermissions(QFileInfo(cami).path(),
-                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            posarPermisos(cami,
+                          QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+            posarPermisos(QFileInfo(cami).path(), nomesLectura);
         }
         escriureBytes(m_carpeta.filePath(QStringLiteral("fitxer")), "no és una carpeta");
         QDir(m_carpeta.path()).mkdir(QStringLiteral("carpeta.ini"));
         const auto restaurar = qScopeGuard([&] {
             if (carpetaNomesLectura)
-                QFile::setPermissions(QFileInfo(cami).path(), QFileDevice::ReadOwner |
-                                                                  QFileDevice::WriteOwner |
-                                                                  QFileDevice::ExeOwner);
+                QFile::setPermissions(QFileInfo(cami).path(), escriptura);
         });
-        if (carpetaNomesLectura &&
-            QFile(QFileInfo(cami).path() + "/prova").open(QIODevice::WriteOnly))
-            QSKIP("this user writes into read-only folders (root)");
+        const ComUsuariCorrent usuari;
+        if (!usuari.valid())
+            QSKIP("root without the right to act as another user writes anywhere");
 
         FitxerConfiguracio fitxer(cami);
         try {
@@ -375,6 +495,116 @@ private slots:
         }
         if (carpetaNomesLectura)
             QCOMPARE(llegirBytes(cami), original);
+    }
+
+    // A teacher's prepared copy: the file may be written, its folder may not
+    // take the temporary file of an atomic replacement. The file is then
+    // rewritten in place; without the file, nothing can be created there.
+    void readOnlyFolderWithAWritableFile_data()
+    {
+        QTest::addColumn<bool>("ambFitxer");
+        QTest::newRow("file rewritten in place") << true;
+        QTest::newRow("no file: refused") << false;
+    }
+    void readOnlyFolderWithAWritableFile()
+    {
+        QFETCH(bool, ambFitxer);
+        const QString carpeta = m_carpeta.filePath(QStringLiteral("mestre"));
+        const QString cami = carpeta + QStringLiteral("/trimbol.ini");
+        QVERIFY(QDir().mkpath(carpeta));
+        const auto restaurar = qScopeGuard([&] {
+            QFile::setPermissions(carpeta, escriptura);
+            QDir(carpeta).removeRecursively();
+        });
+        if (ambFitxer) {
+            escriureBytes(cami, "; preparat per la mestra\r\n[TRIMBOL]\r\nLLENGUA=2\r\n");
+            posarPermisos(cami, perATothom);
+        }
+        posarPermisos(carpeta, nomesLectura);
+        const ComUsuariCorrent usuari;
+        if (!usuari.valid())
+            QSKIP("root without the right to act as another user writes anywhere");
+
+        FitxerConfiguracio fitxer(cami);
+        if (!ambFitxer) {
+            QVERIFY_THROWS_EXCEPTION(
+                ErrorEscriptura,
+                fitxer.WriteString(QStringLiteral("TRIMBOL"), QStringLiteral("LLEGIR"), "SI"));
+            QVERIFY(!QFileInfo::exists(cami));
+            return;
+        }
+        try {
+            fitxer.WriteString(QStringLiteral("TRIMBOL"), QStringLiteral("LLENGUA"), "1");
+            fitxer.WriteString(QStringLiteral("TRIMBOL"), QStringLiteral("LLEGIR"), "SI");
+        } catch (const ErrorEscriptura &) {
+            QFAIL("the teacher's copy could not be saved");
+        }
+        QCOMPARE(llegirBytes(cami),
+                 QByteArray("; preparat per la mestra\r\n[TRIMBOL]\r\nLLENGUA=1\r\nLLEGIR=SI\r\n"));
+        QCOMPARE(QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("trimbol.ini")});
+    }
+
+    // Only a regular file of sane size is a settings file. Anything else
+    // reads as a missing file, at once, and refuses writes, losing nothing.
+    void notASettingsFile_data()
+    {
+        QTest::addColumn<QString>("que");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a device that never ends") << "zero";
+        QTest::newRow("several megabytes") << "gran";
+        QTest::newRow("UTF-16 with an odd last byte") << "senar";
+    }
+    void notASettingsFile()
+    {
+        QFETCH(QString, que);
+        const QString cami = m_carpeta.filePath(QStringLiteral("estrany.ini"));
+        const QByteArray gran = "[S]\nk=v\n" + QByteArray(4 << 20, ';');
+        const QByteArray senar = utf16LE("[S]\r\nk=v\r\n") + 'x';
+        pid_t escriptor = 0;
+        if (que == "folder") {
+            QVERIFY(QDir().mkdir(cami));
+        } else if (que == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(cami).constData(), 0600), 0);
+            // Were the FIFO opened and read, this writer would feed it a key
+            // and end, so that a faulty reader returns instead of waiting.
+            escriptor = fork();
+            QVERIFY(escriptor >= 0);
+            if (escriptor == 0) {
+                const int fd = ::open(QFile::encodeName(cami).constData(), O_WRONLY);
+                (void)!::write(fd, "[S]\nk=v\n", 8);
+                _exit(0);
+            }
+        } else if (que == "zero") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), cami));
+        } else {
+            escriureBytes(cami, que == "gran" ? gran : senar);
+        }
+        const auto netejar = qScopeGuard([&] {
+            if (escriptor > 0) {
+                kill(escriptor, SIGKILL);
+                waitpid(escriptor, nullptr, 0);
+            }
+            QFile::remove(cami);
+            QDir().rmdir(cami);
+        });
+
+        FitxerConfiguracio fitxer(cami);
+        if (que != "senar")
+            QCOMPARE(fitxer.ReadString(QStringLiteral("S"), QStringLiteral("k"), "def"),
+                     QStringLiteral("def"));
+        try {
+            fitxer.WriteString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("w"));
+            QFAIL("the write should have been refused");
+        } catch (const ErrorEscriptura &error) {
+            QCOMPARE(QString::fromStdString(error.what()),
+                     QStringLiteral("Unable to write to ") + cami);
+        }
+        if (que == "gran" || que == "senar")
+            QCOMPARE(llegirBytes(cami), que == "gran" ? gran : senar);
+        if (que == "zero")
+            QVERIFY(QFileInfo(cami).isSymLink());
     }
 
     // A child process writes the same key over and over and is killed at
@@ -424,23 +654,49 @@ private slots:
         }
     }
 
+    // Beside the program when the file is there or the folder is a writable
+    // folder of a build or a portable copy; an installation (help pages in
+    // ../share/trimbol) keeps its settings in the configuration folder.
+    void placeOfTheFiles_data()
+    {
+        QTest::addColumn<QString>("carpetaPrograma");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("alCostat");
+        QTest::newRow("writable folder of a portable copy") << "usb"
+                                                            << "trimbol.ini" << true;
+        QTest::newRow("installation with a writable bin folder") << "local/bin"
+                                                                 << "trimbol.ini" << false;
+        QTest::newRow("installation with the file beside the program") << "local/bin"
+                                                                       << "propi.ini" << true;
+        QTest::newRow("read-only folder") << "/proc"
+                                          << "trimbol.ini" << false;
+        QTest::newRow("read-only folder holding the file") << "/proc"
+                                                           << "version" << true;
+    }
     void placeOfTheFiles()
     {
+        QFETCH(QString, carpetaPrograma);
+        QFETCH(QString, nom);
+        QFETCH(bool, alCostat);
+        QVERIFY(QDir(m_carpeta.path()).mkpath(QStringLiteral("usb")));
+        QVERIFY(QDir(m_carpeta.path()).mkpath(QStringLiteral("local/bin")));
+        QVERIFY(QDir(m_carpeta.path()).mkpath(QStringLiteral("local/share/trimbol/ajuda")));
+        escriureBytes(m_carpeta.filePath(QStringLiteral("local/bin/propi.ini")), "[S]\n");
+        const QString programa =
+            carpetaPrograma.startsWith('/') ? carpetaPrograma : m_carpeta.filePath(carpetaPrograma);
         const QString configuracio =
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        const QString programa = m_carpeta.path();
-        QCOMPARE(FitxerConfiguracio::camiPrograma(QStringLiteral("trimbol.ini"), programa),
-                 programa + QStringLiteral("/trimbol.ini"));
-        QCOMPARE(FitxerConfiguracio::camiPrograma(QStringLiteral("trimbol.ini"),
-                                                  QStringLiteral("/proc")),
-                 configuracio + QStringLiteral("/trimbol/trimbol.ini"));
-        QCOMPARE(
-            FitxerConfiguracio::camiPrograma(QStringLiteral("version"), QStringLiteral("/proc")),
-            QStringLiteral("/proc/version"));
-        QCOMPARE(FitxerConfiguracio::camiFamilia(QStringLiteral("projectevorelk.ini")),
-                 configuracio + QStringLiteral("/projectevorelk.ini"));
+        QCOMPARE(FitxerConfiguracio::camiPrograma(nom, programa),
+                 alCostat ? programa + '/' + nom : configuracio + "/trimbol/" + nom);
         // Probing a folder leaves nothing behind in it.
         QCOMPARE(QDir(programa).entryList(QDir::Hidden | QDir::Files).filter("prova").size(), 0);
+    }
+
+    void familyFileInTheConfigurationFolder()
+    {
+        QCOMPARE(FitxerConfiguracio::camiFamilia(QStringLiteral("projectevorelk.ini")),
+                 QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                     QStringLiteral("/projectevorelk.ini"));
     }
 };
 
