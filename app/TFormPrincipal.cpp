@@ -1,7 +1,9 @@
 #include "TFormPrincipal.h"
 
+#include "AvisAccessible.h"
 #include "Escaneig.h"
 #include "Esperar.h"
+#include "FinestraAccessible.h"
 #include "FormaParlada.h"
 #include "IdiomaFinestres.h"
 #include "InformarError.h"
@@ -39,6 +41,7 @@ QString horaActual() { return QLocale().toString(QTime::currentTime(), QLocale::
 TFormPrincipal::TFormPrincipal(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::TFormPrincipal>())
 {
+    InstallarFinestraAccessible();
     ui->setupUi(this);
     AplicarMidesLletra(this);
     setFixedSize(561, 503);
@@ -52,6 +55,7 @@ TFormPrincipal::TFormPrincipal(QWidget *parent)
     ui->SpeedButtonMenu->setIconSize(QSize(56, 56));
     ui->BitBtnDAcord->setIcon(Glifs::estandard(QStyle::SP_DialogOkButton));
     ui->BitBtnDAcord->setIconSize(QSize(24, 24));
+    VerdicteSenseEnfosquir();
 
     TimerCompeEnrera.setObjectName(QStringLiteral("TimerCompeEnrera"));
     TimerContrarelloge.setObjectName(QStringLiteral("TimerContrarelloge"));
@@ -168,8 +172,14 @@ TipusOperacio TFormPrincipal::TipusTriat() const
 
 void TFormPrincipal::setOperacio(const QString &text)
 {
-    ui->LabelOperacio->setText(text);
-    ui->LabelOperacio->adjustSize();
+    QLabel *operacio = ui->LabelOperacio;
+    operacio->setText(text);
+    operacio->adjustSize();
+    // A screen reader hears the new text as the label's new name; a verdict
+    // the label carried goes with the old text.
+    operacio->setAccessibleName(QString());
+    ui->EditResultat->setAccessibleDescription(text);
+    AvisAccessible::CanviDeNom(operacio);
 }
 
 void TFormPrincipal::GenerarPregunta()
@@ -311,6 +321,7 @@ bool TFormPrincipal::JocEnCurs() const
 
 void TFormPrincipal::ButtonNouClick()
 {
+    SeguirLaPregunta();
     ActivarBotonsResposta(false);
     const QString pregunta = ui->LabelOperacio->text();
     setOperacio(pregunta + QStringLiteral(" = ") + RespostaEsperada());
@@ -329,8 +340,19 @@ void TFormPrincipal::ButtonNouClick()
     ActivarBotonsResposta(true);
 }
 
+void TFormPrincipal::SeguirLaPregunta()
+{
+    // Disabling the control that has the focus would pass it on to the
+    // next key, which a screen reader would then read instead of the
+    // verdict, and which a key pressed in the pause would work. The focus
+    // waits on the question instead, which takes no keys.
+    if (ui->LabelOperacio->isVisible())
+        ui->LabelOperacio->setFocus();
+}
+
 void TFormPrincipal::BitBtnDAcordClick()
 {
+    SeguirLaPregunta();
     ActivarBotonsResposta(false);
     ++NombrePreguntes;
     RetolarComptadors();
@@ -356,6 +378,10 @@ void TFormPrincipal::CamiCorrecte(const QString &pregunta, const QString &espera
         LiniaResposta(pregunta + QStringLiteral(" = "), ui->EditResultat->text(), QStringLiteral("C")));
     setOperacio(pregunta + QStringLiteral(" = ") + esperada);
     ui->EditResultat->setText(TextBe);
+    // A screen reader follows the question, which has the focus in the
+    // pause: its name carries the verdict written into the answer box.
+    ui->LabelOperacio->setAccessibleName(ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe);
+    AvisAccessible::CanviDeNom(ui->LabelOperacio);
     const QString lloanca = SubstituirTot(ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe,
                                           QStringLiteral("="), QStringLiteral(","));
     if (LlegirResultat())
@@ -403,6 +429,16 @@ void TFormPrincipal::CheckBoxNoVeureClick()
     } catch (const ErrorEscriptura &error) {
         InformarError(this, QString::fromStdString(error.what()));
     }
+}
+
+void TFormPrincipal::VerdicteSenseEnfosquir()
+{
+    // The verdict is written into the answer box while it is disabled: it
+    // keeps the colours of the enabled box instead of turning grey.
+    QPalette paleta = ui->EditResultat->palette();
+    for (const QPalette::ColorRole rol : {QPalette::Text, QPalette::Base})
+        paleta.setColor(QPalette::Disabled, rol, paleta.color(QPalette::Active, rol));
+    ui->EditResultat->setPalette(paleta);
 }
 
 void TFormPrincipal::MostrarButtonMenys(bool visible) { ui->ButtonMenys->setVisible(visible); }
@@ -603,8 +639,13 @@ void TFormPrincipal::AplicarLlengua(Llengua llengua)
     ui->MenuCatala->setChecked(llengua == Llengua::Catala);
     ui->MenuCastella->setChecked(llengua == Llengua::Castella);
     AplicarTextos(this, Textos::principal(), llengua);
-    if (m_opcions)
+    AplicarTextosAccessibles(this, Textos::accessiblesPrincipal(), llengua);
+    if (m_opcions) {
         AplicarTextos(m_opcions, Textos::opcions(), llengua);
+        AplicarTextosAccessibles(m_opcions, Textos::accessiblesOpcions(), llengua);
+    }
+    if (m_about)
+        AplicarTextosAccessibles(m_about, Textos::accessiblesAbout(), llengua);
     if (m_jocs)
         m_jocs->ui->BitBtnDAcord->setText(ui->BitBtnDAcord->text());
     const TextsComuns textos = Textos::comuns(llengua);

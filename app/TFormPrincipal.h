@@ -119,6 +119,8 @@ private:
     void CamiCorrecte(const QString &pregunta, const QString &esperada);
     void CamiIncorrecte(const QString &pregunta);
     void ActivarBotonsResposta(bool actius);
+    void VerdicteSenseEnfosquir();
+    void SeguirLaPregunta();
     bool LlegirResultat() const;
     bool JocEnCurs() const;
     TipusOperacio TipusTriat() const;
