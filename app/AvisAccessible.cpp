@@ -1,22 +1,27 @@
 #include "AvisAccessible.h"
 
-#include <QAccessible>
-#include <QWidget>
-
 namespace {
 AvisAccessible::Observador observadorActual = nullptr;
 }
 
-namespace AvisAccessible {
-
-void CanviDeNom(QWidget *control)
+AvisAccessible::AvisAccessible(QWidget *finestra) : QWidget(finestra)
 {
-    QAccessibleEvent canvi(control, QAccessible::NameChanged);
-    if (observadorActual)
-        observadorActual(&canvi);
-    QAccessible::updateAccessibility(&canvi);
+    setObjectName(QStringLiteral("AvisAccessible"));
+    setGeometry(0, 0, 1, 1);
+    setFocusPolicy(Qt::NoFocus);
+    lower();
 }
 
-void setObservador(Observador observador) { observadorActual = observador; }
+void AvisAccessible::Anunciar(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    setAccessibleName(text);
+    if (observadorActual)
+        observadorActual(text);
+    // Showing again is what a screen reader hears.
+    hide();
+    show();
+}
 
-} // namespace AvisAccessible
+void AvisAccessible::setObservador(Observador observador) { observadorActual = observador; }

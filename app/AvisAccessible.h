@@ -1,18 +1,25 @@
 #pragma once
 
+#include <QWidget>
+
 class QAccessibleEvent;
-class QWidget;
 
-// Tells screen readers that a control's accessible name changed, so that
-// one following that control reads the new name out: the question, the
-// verdict and the solution reach the learner this way.
-namespace AvisAccessible {
+// Says a text to screen readers without moving the focus: the question, the
+// verdict and the solution reach the learner this way. Screen readers skip
+// the name changes of labels, and read only the control with the focus, but
+// they read out a notification as soon as it shows; this widget is one, a
+// pixel hidden under the window's panel, that shows again with each text.
+class AvisAccessible : public QWidget
+{
+    Q_OBJECT
 
-void CanviDeNom(QWidget *control);
+public:
+    explicit AvisAccessible(QWidget *finestra);
 
-// Test seam: sees every notice, even where no screen reader listens (Qt
-// then sends nothing, as on the offscreen platform).
-using Observador = void (*)(QAccessibleEvent *event);
-void setObservador(Observador observador);
+    void Anunciar(const QString &text);
 
-} // namespace AvisAccessible
+    // Test seam: sees every notice, even where no screen reader listens (Qt
+    // then sends nothing, as on the offscreen platform).
+    using Observador = void (*)(const QString &text);
+    static void setObservador(Observador observador);
+};

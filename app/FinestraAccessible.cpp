@@ -9,11 +9,16 @@ namespace {
 // menus and main windows have answered before "QWidget" is reached.
 QAccessibleInterface *InterficieFinestra(const QString &classe, QObject *objecte)
 {
-    auto *finestra = qobject_cast<QWidget *>(objecte);
-    if (classe != QLatin1String("QWidget") || !finestra || !finestra->isWindow())
+    auto *control = qobject_cast<QWidget *>(objecte);
+    if (!control)
+        return nullptr;
+    // The notices to screen readers.
+    if (classe == QLatin1String("AvisAccessible"))
+        return new QAccessibleWidget(control, QAccessible::Notification);
+    if (classe != QLatin1String("QWidget") || !control->isWindow())
         return nullptr;
     // A window is named by its title and is active while it has the focus.
-    return new QAccessibleWidget(finestra, QAccessible::Window);
+    return new QAccessibleWidget(control, QAccessible::Window);
 }
 
 } // namespace

@@ -56,6 +56,7 @@ TFormPrincipal::TFormPrincipal(QWidget *parent)
     ui->BitBtnDAcord->setIcon(Glifs::estandard(QStyle::SP_DialogOkButton));
     ui->BitBtnDAcord->setIconSize(QSize(24, 24));
     VerdicteSenseEnfosquir();
+    m_avis = new AvisAccessible(this);
 
     TimerCompeEnrera.setObjectName(QStringLiteral("TimerCompeEnrera"));
     TimerContrarelloge.setObjectName(QStringLiteral("TimerContrarelloge"));
@@ -172,19 +173,15 @@ TipusOperacio TFormPrincipal::TipusTriat() const
 
 void TFormPrincipal::setOperacio(const QString &text)
 {
-    QLabel *operacio = ui->LabelOperacio;
-    operacio->setText(text);
-    operacio->adjustSize();
-    // A screen reader hears the new text as the label's new name; a verdict
-    // the label carried goes with the old text.
-    operacio->setAccessibleName(QString());
+    ui->LabelOperacio->setText(text);
+    ui->LabelOperacio->adjustSize();
     ui->EditResultat->setAccessibleDescription(text);
-    AvisAccessible::CanviDeNom(operacio);
 }
 
 void TFormPrincipal::GenerarPregunta()
 {
     setOperacio(m_generador.Generar(TipusTriat(), m_opcions->TaulaMaxima));
+    m_avis->Anunciar(ui->LabelOperacio->text());
     if (LlegirResultat())
         ParlarOperacio(ui->LabelOperacio->text());
     ui->EditResultat->setFocus();
@@ -325,6 +322,7 @@ void TFormPrincipal::ButtonNouClick()
     ActivarBotonsResposta(false);
     const QString pregunta = ui->LabelOperacio->text();
     setOperacio(pregunta + QStringLiteral(" = ") + RespostaEsperada());
+    m_avis->Anunciar(ui->LabelOperacio->text());
     ui->EditResultat->clear();
     if (LlegirResultat())
         ParlarOperacio(ui->LabelOperacio->text());
@@ -378,10 +376,7 @@ void TFormPrincipal::CamiCorrecte(const QString &pregunta, const QString &espera
         LiniaResposta(pregunta + QStringLiteral(" = "), ui->EditResultat->text(), QStringLiteral("C")));
     setOperacio(pregunta + QStringLiteral(" = ") + esperada);
     ui->EditResultat->setText(TextBe);
-    // A screen reader follows the question, which has the focus in the
-    // pause: its name carries the verdict written into the answer box.
-    ui->LabelOperacio->setAccessibleName(ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe);
-    AvisAccessible::CanviDeNom(ui->LabelOperacio);
+    m_avis->Anunciar(ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe);
     const QString lloanca = SubstituirTot(ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe,
                                           QStringLiteral("="), QStringLiteral(","));
     if (LlegirResultat())
@@ -404,6 +399,7 @@ void TFormPrincipal::CamiIncorrecte(const QString &pregunta)
     AfegirRegistre(LiniaResposta(pregunta + QStringLiteral(" =| "), ui->EditResultat->text(),
                                  QStringLiteral("I")));
     setOperacio(pregunta + QStringLiteral(" = ") + TextNoCorrecte);
+    m_avis->Anunciar(ui->LabelOperacio->text());
     if (LlegirResultat())
         ParlarOperacio(TextNoCorrecte);
     Esperar(PausaResposta);
@@ -411,6 +407,7 @@ void TFormPrincipal::CamiIncorrecte(const QString &pregunta)
         return;
     ui->EditResultat->setEnabled(true);
     setOperacio(pregunta);
+    m_avis->Anunciar(pregunta);
     ui->EditResultat->clear();
     if (LlegirResultat())
         ParlarOperacio(pregunta);
@@ -500,6 +497,10 @@ void TFormPrincipal::MostrarModal(QDialog &dialeg)
         dialeg.activateWindow();
     });
     dialeg.exec();
+    // The focus comes back to the window it was opened from, even where no
+    // window manager hands it back: keys and a screen reader follow it.
+    if (davant->isVisible())
+        davant->activateWindow();
 }
 
 void TFormPrincipal::AturarJocs()

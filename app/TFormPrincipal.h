@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 
+class AvisAccessible;
 class Escaneig;
 class QDialog;
 class QPushButton;
@@ -135,6 +136,8 @@ private:
     TFormTTS *m_opcions = nullptr;
     GeneradorPreguntes m_generador;
     std::unique_ptr<::Escaneig> m_escaneig;
+    // Tells a screen reader the question, the verdict and the solution.
+    AvisAccessible *m_avis = nullptr;
     // Set when the window is closed, so that a handler interrupted inside a
     // pause does not carry on with a program that is ending.
     bool m_tancat = false;
