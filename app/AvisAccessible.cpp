@@ -24,4 +24,7 @@ void AvisAccessible::Anunciar(const QString &text)
     show();
 }
 
-void AvisAccessible::setObservador(Observador observador) { observadorActual = observador; }
+void AvisAccessible::setObservador(Observador observador)
+{
+    observadorActual = observador;
+}

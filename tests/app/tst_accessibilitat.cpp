@@ -13,7 +13,10 @@ namespace {
 // What the main window tells a screen reader, in order.
 QStringList avisos;
 
-void RegistrarAvis(const QString &text) { avisos << text; }
+void RegistrarAvis(const QString &text)
+{
+    avisos << text;
+}
 
 QAccessibleInterface *Interficie(QObject *objecte)
 {
