@@ -21,3 +21,33 @@ void AplicarTextos(QWidget *finestra, std::span<const TextControl> textos, Lleng
             accio->setText(valor);
     }
 }
+
+namespace {
+// The control `nom` names in `finestra`: the window itself, a control, or
+// with "Pare/Fill" the child "Fill" of the control "Pare".
+QWidget *ControlAccessible(QWidget *finestra, const QString &nom)
+{
+    QWidget *control = finestra;
+    for (const QString &part : nom.split(QLatin1Char('/'))) {
+        if (control->objectName() != part)
+            control = control->findChild<QWidget *>(part);
+        if (!control)
+            return nullptr;
+    }
+    return control;
+}
+} // namespace
+
+void AplicarTextosAccessibles(QWidget *finestra, std::span<const TextAccessible> textos,
+                              Llengua llengua)
+{
+    for (const TextAccessible &text : textos) {
+        QWidget *control = ControlAccessible(finestra, QString::fromLatin1(text.control));
+        if (!control)
+            continue;
+        if (const QString nom = text.nom(llengua); !nom.isEmpty())
+            control->setAccessibleName(nom);
+        if (const QString descripcio = text.descripcio(llengua); !descripcio.isEmpty())
+            control->setAccessibleDescription(descripcio);
+    }
+}

@@ -1,7 +1,9 @@
 #include "TFormPrincipal.h"
 
+#include "AvisAccessible.h"
 #include "Escaneig.h"
 #include "Esperar.h"
+#include "FinestraAccessible.h"
 #include "FormaParlada.h"
 #include "HoraDelDia.h"
 #include "IdiomaFinestres.h"
@@ -39,6 +41,7 @@ QString horaActual() { return HoraLlarga(QLocale(), QTime::currentTime()); }
 TFormPrincipal::TFormPrincipal(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::TFormPrincipal>())
 {
+    InstallarFinestraAccessible();
     ui->setupUi(this);
     AplicarMidesLletra(this);
     setFixedSize(561, 503);
@@ -52,6 +55,8 @@ TFormPrincipal::TFormPrincipal(QWidget *parent)
     ui->SpeedButtonMenu->setIconSize(QSize(56, 56));
     ui->BitBtnDAcord->setIcon(Glifs::estandard(QStyle::SP_DialogOkButton));
     ui->BitBtnDAcord->setIconSize(QSize(24, 24));
+    VerdicteSenseEnfosquir();
+    m_avis = new AvisAccessible(this);
 
     TimerCompeEnrera.setObjectName(QStringLiteral("TimerCompeEnrera"));
     TimerContrarelloge.setObjectName(QStringLiteral("TimerContrarelloge"));
@@ -169,11 +174,13 @@ void TFormPrincipal::setOperacio(const QString &text)
 {
     ui->LabelOperacio->setText(text);
     ui->LabelOperacio->adjustSize();
+    ui->EditResultat->setAccessibleDescription(text);
 }
 
 void TFormPrincipal::GenerarPregunta()
 {
     setOperacio(m_generador.Generar(TipusTriat(), m_opcions->TaulaMaxima));
+    m_avis->Anunciar(ui->LabelOperacio->text());
     if (LlegirResultat())
         ParlarOperacio(ui->LabelOperacio->text());
     ui->EditResultat->setFocus();
@@ -310,9 +317,11 @@ bool TFormPrincipal::JocEnCurs() const
 
 void TFormPrincipal::ButtonNouClick()
 {
+    SeguirLaPregunta();
     ActivarBotonsResposta(false);
     const QString pregunta = ui->LabelOperacio->text();
     setOperacio(pregunta + QStringLiteral(" = ") + RespostaEsperada());
+    m_avis->Anunciar(ui->LabelOperacio->text());
     ui->EditResultat->clear();
     if (LlegirResultat())
         ParlarOperacio(ui->LabelOperacio->text());
@@ -328,8 +337,19 @@ void TFormPrincipal::ButtonNouClick()
     ActivarBotonsResposta(true);
 }
 
+void TFormPrincipal::SeguirLaPregunta()
+{
+    // Disabling the control that has the focus would pass it on to the
+    // next key, which a screen reader would then read instead of the
+    // verdict, and which a key pressed in the pause would work. The focus
+    // waits on the question instead, which takes no keys.
+    if (ui->LabelOperacio->isVisible())
+        ui->LabelOperacio->setFocus();
+}
+
 void TFormPrincipal::BitBtnDAcordClick()
 {
+    SeguirLaPregunta();
     ActivarBotonsResposta(false);
     ++NombrePreguntes;
     RetolarComptadors();
@@ -355,6 +375,7 @@ void TFormPrincipal::CamiCorrecte(const QString &pregunta, const QString &espera
         LiniaResposta(pregunta + QStringLiteral(" = "), ui->EditResultat->text(), QStringLiteral("C")));
     setOperacio(pregunta + QStringLiteral(" = ") + esperada);
     ui->EditResultat->setText(TextBe);
+    m_avis->Anunciar(ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe);
     const QString lloanca = SubstituirTot(ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe,
                                           QStringLiteral("="), QStringLiteral(","));
     if (LlegirResultat())
@@ -377,6 +398,7 @@ void TFormPrincipal::CamiIncorrecte(const QString &pregunta)
     AfegirRegistre(LiniaResposta(pregunta + QStringLiteral(" =| "), ui->EditResultat->text(),
                                  QStringLiteral("I")));
     setOperacio(pregunta + QStringLiteral(" = ") + TextNoCorrecte);
+    m_avis->Anunciar(ui->LabelOperacio->text());
     if (LlegirResultat())
         ParlarOperacio(TextNoCorrecte);
     Esperar(PausaResposta);
@@ -384,6 +406,7 @@ void TFormPrincipal::CamiIncorrecte(const QString &pregunta)
         return;
     ui->EditResultat->setEnabled(true);
     setOperacio(pregunta);
+    m_avis->Anunciar(pregunta);
     ui->EditResultat->clear();
     if (LlegirResultat())
         ParlarOperacio(pregunta);
@@ -402,6 +425,16 @@ void TFormPrincipal::CheckBoxNoVeureClick()
     } catch (const ErrorEscriptura &error) {
         InformarError(this, QString::fromStdString(error.what()));
     }
+}
+
+void TFormPrincipal::VerdicteSenseEnfosquir()
+{
+    // The verdict is written into the answer box while it is disabled: it
+    // keeps the colours of the enabled box instead of turning grey.
+    QPalette paleta = ui->EditResultat->palette();
+    for (const QPalette::ColorRole rol : {QPalette::Text, QPalette::Base})
+        paleta.setColor(QPalette::Disabled, rol, paleta.color(QPalette::Active, rol));
+    ui->EditResultat->setPalette(paleta);
 }
 
 void TFormPrincipal::MostrarButtonMenys(bool visible) { ui->ButtonMenys->setVisible(visible); }
@@ -463,6 +496,10 @@ void TFormPrincipal::MostrarModal(QDialog &dialeg)
         dialeg.activateWindow();
     });
     dialeg.exec();
+    // The focus comes back to the window it was opened from, even where no
+    // window manager hands it back: keys and a screen reader follow it.
+    if (davant->isVisible())
+        davant->activateWindow();
 }
 
 void TFormPrincipal::AturarJocs()
@@ -601,8 +638,13 @@ void TFormPrincipal::AplicarLlengua(Llengua llengua)
     ui->MenuCatala->setChecked(llengua == Llengua::Catala);
     ui->MenuCastella->setChecked(llengua == Llengua::Castella);
     AplicarTextos(this, Textos::principal(), llengua);
-    if (m_opcions)
+    AplicarTextosAccessibles(this, Textos::accessiblesPrincipal(), llengua);
+    if (m_opcions) {
         AplicarTextos(m_opcions, Textos::opcions(), llengua);
+        AplicarTextosAccessibles(m_opcions, Textos::accessiblesOpcions(), llengua);
+    }
+    if (m_about)
+        AplicarTextosAccessibles(m_about, Textos::accessiblesAbout(), llengua);
     if (m_jocs)
         m_jocs->ui->BitBtnDAcord->setText(ui->BitBtnDAcord->text());
     const TextsComuns textos = Textos::comuns(llengua);

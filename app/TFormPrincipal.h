@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 
+class AvisAccessible;
 class Escaneig;
 class QDialog;
 class QPushButton;
@@ -119,6 +120,8 @@ private:
     void CamiCorrecte(const QString &pregunta, const QString &esperada);
     void CamiIncorrecte(const QString &pregunta);
     void ActivarBotonsResposta(bool actius);
+    void VerdicteSenseEnfosquir();
+    void SeguirLaPregunta();
     bool LlegirResultat() const;
     bool JocEnCurs() const;
     TipusOperacio TipusTriat() const;
@@ -133,6 +136,8 @@ private:
     TFormTTS *m_opcions = nullptr;
     GeneradorPreguntes m_generador;
     std::unique_ptr<::Escaneig> m_escaneig;
+    // Tells a screen reader the question, the verdict and the solution.
+    AvisAccessible *m_avis = nullptr;
     // Set when the window is closed, so that a handler interrupted inside a
     // pause does not carry on with a program that is ending.
     bool m_tancat = false;

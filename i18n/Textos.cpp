@@ -83,3 +83,119 @@ TextsComuns comuns(Llengua llengua)
 }
 
 } // namespace Textos
+
+// ---------------------------------------------------------------------------
+// Accessible names and descriptions
+
+namespace {
+
+constexpr std::array<TextAccessible, 8> accessiblesDePrincipal{{
+    {"SpeedButtonMenu", "Opcions", "Opciones", "Obre la finestra d'opcions",
+     "Abre la ventana de opciones"},
+    // The description of the answer box is the question, set with it.
+    {"EditResultat", "Resposta", "Respuesta", "", ""},
+    {"ButtonMenys", "Menys", "Menos", "Canvia el signe de la resposta",
+     "Cambia el signo de la respuesta"},
+    {"ButtonEsborrar", "", "", "Esborra la resposta", "Borra la respuesta"},
+    {"ButtonNou", "", "", "Mostra la solució i passa a una altra pregunta",
+     "Muestra la solución y pasa a otra pregunta"},
+    {"BitBtnDAcord", "", "", "Comprova la resposta", "Comprueba la respuesta"},
+    {"CheckBoxNoVeure", "", "", "Amaga la pregunta escrita", "Oculta la pregunta escrita"},
+    {"MemoCarpeta", "Registre de la feina", "Registro del trabajo", "", ""},
+}};
+
+constexpr std::array<TextAccessible, 25> accessiblesDOpcions{{
+    {"SpinEditTaulesFinsLesDe", "Taules fins les del", "Tablas hasta las del",
+     "La taula més alta de les preguntes, de l'1 al 10",
+     "La tabla más alta de las preguntas, del 1 al 10"},
+    {"UpDownEditTaulesFinsLesDe", "Taules fins les del", "Tablas hasta las del", "", ""},
+    {"UpDownEditTaulesFinsLesDe/Anterior", "Menys taules", "Menos tablas",
+     "Baixa d'una la taula més alta", "Baja en una la tabla más alta"},
+    {"UpDownEditTaulesFinsLesDe/Seguent", "Més taules", "Más tablas",
+     "Puja d'una la taula més alta", "Sube en una la tabla más alta"},
+    {"SpinEditIntervalEscaneig", "Interval escaneig", "Intervalo de barrido",
+     "Dècimes de segon que el marc s'està a cada tecla, de 1 a 50",
+     "Décimas de segundo que el marco se queda en cada tecla, de 1 a 50"},
+    {"UpDownEditIntervalEscaneig", "Interval escaneig", "Intervalo de barrido", "", ""},
+    {"UpDownEditIntervalEscaneig/Anterior", "Interval més curt", "Intervalo más corto",
+     "Escurça d'una dècima de segon l'interval d'escaneig",
+     "Acorta en una décima de segundo el intervalo de barrido"},
+    {"UpDownEditIntervalEscaneig/Seguent", "Interval més llarg", "Intervalo más largo",
+     "Allarga d'una dècima de segon l'interval d'escaneig",
+     "Alarga en una décima de segundo el intervalo de barrido"},
+    {"ListBoxMotorsDeVeu", "Veu", "Voz", "La veu que llegeix les preguntes i els resultats",
+     "La voz que lee las preguntas y los resultados"},
+    {"BitBtnHelp", "Ajuda", "Ayuda", "Obre l'ajuda del programa al navegador",
+     "Abre la ayuda del programa en el navegador"},
+    {"LabelInstalar", "", "", "Obre una pàgina que explica com instal·lar veus",
+     "Abre una página que explica cómo instalar voces"},
+    {"CheckBoxLlegirResultat", "", "", "Llegeix en veu alta les preguntes i els resultats",
+     "Lee en voz alta las preguntas y los resultados"},
+    {"CheckBoxSecundaria", "", "", "Mostra també les operacions amb enters",
+     "Muestra también las operaciones con enteros"},
+    {"CheckBoxEscaneig", "", "", "Per a un polsador: el marc passa sol d'una tecla a l'altra",
+     "Para un pulsador: el marco pasa solo de una tecla a otra"},
+    {"CheckBoxEscaneigDirigit", "", "", "Per a dos polsadors: un mou el marc, l'altre tria",
+     "Para dos pulsadores: uno mueve el marco, el otro elige"},
+    {"BitBtnDAcord", "", "", "Tanca les opcions i continua amb les preguntes",
+     "Cierra las opciones y sigue con las preguntas"},
+    {"BitBtnOperacions60", "", "", "Joc 1: tantes operacions com pugueu en 60 segons",
+     "Juego 1: tantas operaciones como podáis en 60 segundos"},
+    {"BitBtnContrarrellotge", "", "", "Joc 2: 32 respostes correctes tan de pressa com pugueu",
+     "Juego 2: 32 respuestas correctas tan deprisa como podáis"},
+    {"ButtonCopiarALaCarpeta", "", "",
+     "Copia el registre de la feina per enganxar-lo en un altre programa",
+     "Copia el registro del trabajo para pegarlo en otro programa"},
+    {"ButtonParlantDe", "Parlant de...", "Acerca de...", "Qui ha fet el programa",
+     "Quién ha hecho el programa"},
+    {"BitBtnSortir", "Sortir", "Salir", "Tanca el programa", "Cierra el programa"},
+    {"EditText", "Text de prova", "Texto de prueba", "", ""},
+    {"ButtonParlar", "Parla", "Habla", "Diu el text de prova amb la veu triada",
+     "Dice el texto de prueba con la voz elegida"},
+    {"ButtonCalla", "Calla", "Calla", "Atura la veu", "Detiene la voz"},
+    {"ButtonWav", "Crear wav", "Crear wav", "Desa el text de prova dit en un fitxer de so",
+     "Guarda el texto de prueba dicho en un archivo de sonido"},
+}};
+
+constexpr std::array<TextAccessible, 17> accessiblesDAbout{{
+    {"Panel1", "Títol", "Título", "Amaga els panells i mostra el personatge",
+     "Oculta los paneles y muestra el personaje"},
+    {"Panel2", "Dibuixos", "Dibujos", "Mostra o amaga les cites", "Muestra u oculta las citas"},
+    {"Bevel2", "Marc de la icona", "Marco del icono", "", ""},
+    {"ImageOrella", "Dibuix d'una orella", "Dibujo de una oreja", "", ""},
+    {"ImageOrdinador", "Dibuix d'un ordinador", "Dibujo de un ordenador", "", ""},
+    {"ProductName", "", "", "Obre la pàgina dels autors", "Abre la página de los autores"},
+    {"Credits", "", "", "Obre la pàgina dels autors", "Abre la página de los autores"},
+    {"Comments", "", "", "Obre la pàgina del Projecte Vorelk",
+     "Abre la página del Proyecto Vorelk"},
+    {"Version", "", "", "Amaga els panells i mostra el personatge",
+     "Oculta los paneles y muestra el personaje"},
+    // The pictures are named by the words drawn in them.
+    {"ImageVorelk", "Projecte Vorelk: veu, lectura, accés", "Proyecto Vorelk: voz, lectura, acceso",
+     "Passa al dibuix següent", "Pasa al dibujo siguiente"},
+    {"ImageSegona", "Taller Trimbol: programari per aprendre jugant",
+     "Taller Trimbol: programas para aprender jugando", "Passa al dibuix següent",
+     "Pasa al dibujo siguiente"},
+    {"ImageInteligencia", "Cada nen compta, i cada nen pot comptar: només cal donar-li temps.",
+     "Cada niño cuenta, y cada niño puede contar: solo hay que darle tiempo.",
+     "Passa al dibuix següent", "Pasa al dibujo siguiente"},
+    {"ImageDedicatoria",
+     "Per a tots els nens i nenes que aprenen al seu ritme, i per a qui els acompanya",
+     "Para todos los niños y niñas que aprenden a su ritmo, y para quien los acompaña",
+     "Passa al dibuix següent", "Pasa al dibujo siguiente"},
+    {"ImagePersonatge", "Personatge: Hola! Comptem junts?", "Personaje: ¡Hola! ¿Contamos juntos?",
+     "Torna a mostrar els panells", "Vuelve a mostrar los paneles"},
+    {"Memo1", "Cites", "Citas", "", ""},
+    {"OKButton", "D'acord", "Aceptar", "Tanca aquesta finestra", "Cierra esta ventana"},
+    {"TAboutBox", "Parlant de...", "Acerca de...", "", ""},
+}};
+
+} // namespace
+
+namespace Textos {
+
+std::span<const TextAccessible> accessiblesPrincipal() { return accessiblesDePrincipal; }
+std::span<const TextAccessible> accessiblesOpcions() { return accessiblesDOpcions; }
+std::span<const TextAccessible> accessiblesAbout() { return accessiblesDAbout; }
+
+} // namespace Textos

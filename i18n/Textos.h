@@ -42,3 +42,34 @@ QString titolOpcions(Llengua llengua);
 QString checkBoxNoVeure(Llengua llengua);
 TextsComuns comuns(Llengua llengua);
 } // namespace Textos
+
+// ---------------------------------------------------------------------------
+// What a screen reader says for a control: its accessible name, where the
+// caption is missing or is not a word (a picture, "-", an arrow), and a
+// description where the caption alone does not say what the control does.
+// An empty text leaves that part as Qt gives it (a button's caption, a
+// label's text). `control` is an objectName; "Pare/Fill" names a child of
+// the control called "Pare", for children whose names repeat.
+struct TextAccessible {
+    const char *control;
+    const char *nomCatala;
+    const char *nomCastella;
+    const char *descripcioCatala;
+    const char *descripcioCastella;
+
+    QString nom(Llengua llengua) const
+    {
+        return QString::fromUtf8(llengua == Llengua::Catala ? nomCatala : nomCastella);
+    }
+    QString descripcio(Llengua llengua) const
+    {
+        return QString::fromUtf8(llengua == Llengua::Catala ? descripcioCatala
+                                                            : descripcioCastella);
+    }
+};
+
+namespace Textos {
+std::span<const TextAccessible> accessiblesPrincipal();
+std::span<const TextAccessible> accessiblesOpcions();
+std::span<const TextAccessible> accessiblesAbout();
+} // namespace Textos
