@@ -84,6 +84,22 @@ Adreca LlegirAdreca(const QString &text)
     return adreca;
 }
 
+// The local socket of the address, or of the library's usual address; empty
+// for a network address.
+QByteArray Socol(const SPDConnectionAddress *adreca)
+{
+    Adreca perDefecte;
+    if (!adreca) {
+        char *error = nullptr;
+        perDefecte.reset(spd_get_default_address(&error));
+        std::free(error);
+        adreca = perDefecte.get();
+    }
+    if (!adreca || adreca->method != SPD_METHOD_UNIX_SOCKET || !adreca->unix_socket_name)
+        return {};
+    return adreca->unix_socket_name;
+}
+
 struct Alliberar {
     void operator()(char *text) const { std::free(text); }
     void operator()(char **moduls) const { free_spd_modules(moduls); }
@@ -111,6 +127,7 @@ ConnexioSpeechd::ConnexioSpeechd(const QProcessEnvironment &entorn)
     if (!m_client->spd)
         throw ErrorVeu("speech service unreachable");
     m_numero = spd_get_client_id(m_client->spd);
+    m_socol = Socol(adreca.get());
 }
 
 ConnexioSpeechd::~ConnexioSpeechd()
@@ -132,6 +149,22 @@ QString ConnexioSpeechd::Descripcio(const QString &nom, const QLocale &locale)
              QLocale::territoryToString(locale.territory()));
 }
 
+QList<LlistaSsip::VeuSsip> ConnexioSpeechd::VeusDelModul(const char *modul)
+{
+    if (!m_socol.isEmpty())
+        if (auto veus = LlistaSsip::Veus(m_socol, modul))
+            return *veus;
+    // A network address, or a service that would not answer the direct ask.
+    QList<LlistaSsip::VeuSsip> veus;
+    if (spd_set_output_module(m_client->spd, modul) != 0)
+        return veus;
+    const std::unique_ptr<SPDVoice *[], Alliberar> llista(spd_list_synthesis_voices(m_client->spd));
+    for (SPDVoice **veu = llista.get(); veu && *veu; ++veu)
+        veus.append(LlistaSsip::VeuSsip{(*veu)->name ? (*veu)->name : "",
+                                        (*veu)->language ? (*veu)->language : ""});
+    return veus;
+}
+
 QList<Veu> ConnexioSpeechd::Veus()
 {
     const std::unique_ptr<char *[], Alliberar> moduls(spd_list_modules(m_client->spd));
@@ -142,19 +175,14 @@ QList<Veu> ConnexioSpeechd::Veus()
     QHash<QByteArray, QLocale> locales;
     QList<Veu> veus;
     for (char **modul = moduls.get(); *modul; ++modul) {
-        if (spd_set_output_module(m_client->spd, *modul) != 0)
-            continue;
-        const std::unique_ptr<SPDVoice *[], Alliberar> llista(
-            spd_list_synthesis_voices(m_client->spd));
-        if (!llista)
-            continue;
         const QString nomModul = QString::fromUtf8(*modul);
-        for (SPDVoice **veu = llista.get(); *veu; ++veu) {
-            const QByteArray codi((*veu)->language ? (*veu)->language : "");
-            auto locale = locales.find(codi);
+        const QList<LlistaSsip::VeuSsip> delModul = VeusDelModul(*modul);
+        veus.reserve(veus.size() + delModul.size());
+        for (const LlistaSsip::VeuSsip &veu : delModul) {
+            auto locale = locales.find(veu.llengua);
             if (locale == locales.end())
-                locale = locales.insert(codi, QLocale(QString::fromLatin1(codi)));
-            const QString nom = QString::fromUtf8((*veu)->name ? (*veu)->name : "");
+                locale = locales.insert(veu.llengua, QLocale(QString::fromLatin1(veu.llengua)));
+            const QString nom = QString::fromUtf8(veu.nom);
             veus.append(Veu(Descripcio(nom, *locale), nom, *locale, nomModul));
         }
     }

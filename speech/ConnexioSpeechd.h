@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LlistaSsip.h"
 #include "Veu.h"
 
 #include <QList>
@@ -11,7 +12,8 @@
 
 // One connection to the desktop's speech service (speech-dispatcher)
 // through its client library. The voice list is asked once per output
-// module, in one round trip each.
+// module, in one round trip each, on a connection of its own where the
+// service listens on a local socket (see LlistaSsip).
 class ConnexioSpeechd
 {
 public:
@@ -50,7 +52,10 @@ private:
     // The client library's connection (its type has no name to declare).
     struct Client;
 
+    QList<LlistaSsip::VeuSsip> VeusDelModul(const char *modul);
+
     std::unique_ptr<Client> m_client;
+    QByteArray m_socol; // the service's local socket; empty for a network address
     int m_numero = -1;
     Receptor m_receptor;
 };
