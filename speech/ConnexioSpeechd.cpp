@@ -66,7 +66,8 @@ Adreca LlegirAdreca(const QString &text)
         return nullptr;
     const QString metode = text.section(QLatin1Char(':'), 0, 0);
     const QString resta = text.section(QLatin1Char(':'), 1);
-    Adreca adreca(static_cast<SPDConnectionAddress *>(std::calloc(1, sizeof(SPDConnectionAddress))));
+    Adreca adreca(
+        static_cast<SPDConnectionAddress *>(std::calloc(1, sizeof(SPDConnectionAddress))));
     if (metode == QLatin1String("unix_socket") && !resta.isEmpty()) {
         adreca->method = SPD_METHOD_UNIX_SOCKET;
         adreca->unix_socket_name = strdup(QFile::encodeName(resta).constData());
@@ -74,7 +75,8 @@ Adreca LlegirAdreca(const QString &text)
         bool numero = true;
         const QString port = resta.section(QLatin1Char(':'), 1);
         adreca->method = SPD_METHOD_INET_SOCKET;
-        adreca->inet_socket_host = strdup(resta.section(QLatin1Char(':'), 0, 0).toUtf8().constData());
+        adreca->inet_socket_host =
+            strdup(resta.section(QLatin1Char(':'), 0, 0).toUtf8().constData());
         adreca->inet_socket_port = port.isEmpty() ? kPortPerDefecte : port.toInt(&numero);
         if (!numero)
             throw ErrorVeu("bad port in SPEECHD_ADDRESS");
@@ -121,8 +123,8 @@ ConnexioSpeechd::ConnexioSpeechd(const QProcessEnvironment &entorn)
     // Only at the user's usual socket may the library start the service:
     // one started for another address refuses to run, after a costly fork.
     m_client = std::make_unique<Client>();
-    m_client->spd = spd_open2("trimbol", "main", nullptr, SPD_MODE_THREADED, adreca.get(),
-                              !adreca, &error);
+    m_client->spd =
+        spd_open2("trimbol", "main", nullptr, SPD_MODE_THREADED, adreca.get(), !adreca, &error);
     std::free(error);
     if (!m_client->spd)
         throw ErrorVeu("speech service unreachable");

@@ -104,9 +104,9 @@ bool Analitzar(QByteArray &dades, QList<VeuSsip> &veus)
         if (tab1 < 0)
             veus.append(VeuSsip{camps.toByteArray(), {}});
         else
-            veus.append(VeuSsip{camps.first(tab1).toByteArray(),
-                                (tab2 < 0 ? camps.sliced(tab1 + 1) : camps.sliced(tab1 + 1, tab2))
-                                    .toByteArray()});
+            veus.append(VeuSsip{
+                camps.first(tab1).toByteArray(),
+                (tab2 < 0 ? camps.sliced(tab1 + 1) : camps.sliced(tab1 + 1, tab2)).toByteArray()});
     }
     dades.remove(0, inici);
     return acabada;

@@ -17,7 +17,8 @@ class ObjecteVeu;
 class PreparacioSpeechd
 {
 public:
-    explicit PreparacioSpeechd(QProcessEnvironment entorn = QProcessEnvironment::systemEnvironment());
+    explicit PreparacioSpeechd(
+        QProcessEnvironment entorn = QProcessEnvironment::systemEnvironment());
     ~PreparacioSpeechd();
     PreparacioSpeechd(const PreparacioSpeechd &) = delete;
     PreparacioSpeechd &operator=(const PreparacioSpeechd &) = delete;

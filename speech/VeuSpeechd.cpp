@@ -18,11 +18,11 @@ VeuSpeechd::VeuSpeechd(std::unique_ptr<ConnexioSpeechd> connexio, QList<Veu> veu
     : m_veus(std::move(veus)), m_cua([this](const QString &text) { Dir(text); }),
       m_connexio(std::move(connexio))
 {
-    m_connexio->setReceptor([receptor = &m_receptor, this](int missatge,
-                                                           ConnexioSpeechd::Avis avis) {
-        QMetaObject::invokeMethod(
-            receptor, [this, missatge, avis] { Avis(missatge, avis); }, Qt::QueuedConnection);
-    });
+    m_connexio->setReceptor(
+        [receptor = &m_receptor, this](int missatge, ConnexioSpeechd::Avis avis) {
+            QMetaObject::invokeMethod(
+                receptor, [this, missatge, avis] { Avis(missatge, avis); }, Qt::QueuedConnection);
+        });
 }
 
 VeuSpeechd::~VeuSpeechd() = default;

@@ -48,7 +48,8 @@ private slots:
     {
         QTest::addColumn<QString>("tecles"); // typed, or "Home Down"
         QTest::addColumn<QString>("veu");
-        QTest::newRow("typed name") << "Catalan" << "Catalan";
+        QTest::newRow("typed name") << "Catalan"
+                                    << "Catalan";
         QTest::newRow("Home, Down") << "Home Down" << m_noms.value(1);
     }
     void opcionsAmbLesVeusDelServei()

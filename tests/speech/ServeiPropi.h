@@ -38,13 +38,13 @@ public:
         Escriure(carpeta.filePath(QStringLiteral("conf/modules/espeak-ng.conf")), {});
         m_proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_proces.setStandardOutputFile(QProcess::nullDevice());
-        m_proces.start(kPrograma, {QStringLiteral("--run-single"), QStringLiteral("--timeout"),
-                                   QStringLiteral("30"), QStringLiteral("--config-dir"),
-                                   carpeta.filePath(QStringLiteral("conf")),
-                                   QStringLiteral("--communication-method"),
-                                   QStringLiteral("unix_socket"), QStringLiteral("--socket-path"),
-                                   Socol(), QStringLiteral("--pid-file"),
-                                   carpeta.filePath(QStringLiteral("pid"))});
+        m_proces.start(kPrograma,
+                       {QStringLiteral("--run-single"), QStringLiteral("--timeout"),
+                        QStringLiteral("30"), QStringLiteral("--config-dir"),
+                        carpeta.filePath(QStringLiteral("conf")),
+                        QStringLiteral("--communication-method"), QStringLiteral("unix_socket"),
+                        QStringLiteral("--socket-path"), Socol(), QStringLiteral("--pid-file"),
+                        carpeta.filePath(QStringLiteral("pid"))});
     }
 
     ~ServeiPropi()
@@ -59,10 +59,11 @@ public:
     bool Esperar()
     {
         return QTest::qWaitFor(
-            [this] {
-                return QFileInfo(Socol()).exists() || m_proces.state() == QProcess::NotRunning;
-            },
-            60000) &&
+                   [this] {
+                       return QFileInfo(Socol()).exists() ||
+                              m_proces.state() == QProcess::NotRunning;
+                   },
+                   60000) &&
                m_proces.state() == QProcess::Running;
     }
 

@@ -28,9 +28,9 @@ void TestLlistaSsip::analitzar_data()
                            "Català|ca"};
     QTest::newRow("whole") << completa << veus;
     QTest::newRow("no voices") << QByteArray("249 OK VOICE LIST SENT\r\n") << QStringList();
-    QTest::newRow("no variant")
-        << QByteArray("249-Veu\tes\r\n249-Nua\r\n249 OK VOICE LIST SENT\r\n")
-        << QStringList{"Veu|es", "Nua|"};
+    QTest::newRow("no variant") << QByteArray(
+                                       "249-Veu\tes\r\n249-Nua\r\n249 OK VOICE LIST SENT\r\n")
+                                << QStringList{"Veu|es", "Nua|"};
 }
 
 void TestLlistaSsip::analitzar()

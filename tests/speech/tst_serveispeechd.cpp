@@ -68,8 +68,8 @@ void TestServeiSpeechd::abastable_data()
     QTest::newRow("nothing at the socket address given")
         << QStringList{"SPEECHD_ADDRESS=unix_socket:@sock", "HOME=casa"} << "" << false;
     QTest::newRow("no socket at the address, one in the usual place")
-        << QStringList{"SPEECHD_ADDRESS=unix_socket:@sock", "XDG_RUNTIME_DIR=run"}
-        << "run/" + socol << false;
+        << QStringList{"SPEECHD_ADDRESS=unix_socket:@sock", "XDG_RUNTIME_DIR=run"} << "run/" + socol
+        << false;
     QTest::newRow("a network address given")
         << QStringList{"SPEECHD_ADDRESS=inet_socket:127.0.0.1:6560", "HOME=casa"} << "" << true;
     QTest::newRow("installed service") << QStringList{"HOME=casa"} << "x:servei" << true;
