@@ -7,6 +7,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+
 // A speech-dispatcher of the test's own: its own configuration, log folder
 // and socket in a temporary folder, with the espeak-ng module (thousands of
 // voices). It stops when the object goes; should the test die first, it
@@ -55,14 +62,12 @@ public:
         m_proces.waitForFinished();
     }
 
-    // Waits until the service takes connections.
+    // Waits until the service takes connections: the socket file shows up
+    // before the service listens on it.
     bool Esperar()
     {
         return QTest::qWaitFor(
-                   [this] {
-                       return QFileInfo(Socol()).exists() ||
-                              m_proces.state() == QProcess::NotRunning;
-                   },
+                   [this] { return Connecta() || m_proces.state() == QProcess::NotRunning; },
                    60000) &&
                m_proces.state() == QProcess::Running;
     }
@@ -78,6 +83,21 @@ public:
     }
 
 private:
+    bool Connecta() const
+    {
+        const QByteArray cami = QFile::encodeName(Socol());
+        sockaddr_un adreca{};
+        adreca.sun_family = AF_UNIX;
+        std::memcpy(adreca.sun_path, cami.constData(),
+                    std::min<size_t>(cami.size(), sizeof adreca.sun_path - 1));
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const bool connectat =
+            fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr *>(&adreca), sizeof adreca) == 0;
+        if (fd >= 0)
+            close(fd);
+        return connectat;
+    }
+
     static void Escriure(const QString &cami, const QString &text)
     {
         QFile fitxer(cami);

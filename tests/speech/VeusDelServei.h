@@ -4,6 +4,8 @@
 
 #include <libspeechd.h>
 
+#include <cstdlib>
+
 // The names of a service's voices, module by module, as its client library
 // reports them to any client: what the program's list must show.
 inline QStringList VeusDelServei(const QString &socol)
@@ -13,8 +15,10 @@ inline QStringList VeusDelServei(const QString &socol)
     lloc.method = SPD_METHOD_UNIX_SOCKET;
     QByteArray cami = socol.toLocal8Bit();
     lloc.unix_socket_name = cami.data();
+    char *error = nullptr;
     SPDConnection *connexio =
-        spd_open2("prova", "veus", nullptr, SPD_MODE_SINGLE, &lloc, 0, nullptr);
+        spd_open2("prova", "veus", nullptr, SPD_MODE_SINGLE, &lloc, 0, &error);
+    std::free(error);
     if (!connexio)
         return noms;
     char **moduls = spd_list_modules(connexio);
