@@ -4,7 +4,9 @@
 //   espera   the CPU time used during the 4000 ms pause after "Nova pregunta";
 //   opcions  the CPU time used during 10 s with the options window open;
 //   sensemotors  start-up without the desktop's speech engines, to show
-//            what they cost; also accepted after another mode.
+//            what they cost; also accepted after another mode;
+//   splash   start-up with the real one-second splash (counted in the
+//            time); also accepted after another mode.
 #include "Arrencada.h"
 #include "ErrorVeu.h"
 #include "FitxerConfiguracio.h"
@@ -66,8 +68,11 @@ protected:
 int main(int argc, char *argv[])
 {
     const char *mode = argc > 1 ? argv[1] : "arrencada";
-    const bool senseMotors = std::strcmp(mode, "sensemotors") == 0 ||
-                             (argc > 2 && std::strcmp(argv[2], "sensemotors") == 0);
+    const auto opcio = [&](const char *nom) {
+        return std::strcmp(mode, nom) == 0 || (argc > 2 && std::strcmp(argv[2], nom) == 0);
+    };
+    const bool senseMotors = opcio("sensemotors");
+    const bool ambSplash = opcio("splash");
     QApplication app(argc, argv);
     std::optional<PrecarregaMotors> precarrega;
     if (!senseMotors)
@@ -82,14 +87,14 @@ int main(int argc, char *argv[])
     Arrencada arrencada(carpeta.filePath(QStringLiteral("trimbol.ini")));
     RellotgeSplash splash;
     arrencada.AboutBox.installEventFilter(&splash);
-    arrencada.Iniciar(0);
+    arrencada.Iniciar(ambSplash ? 1000 : 0);
     QTimer sondeig;
     QObject::connect(&sondeig, &QTimer::timeout, &app, [&] {
         if (!arrencada.FormTTS.isVisible())
             return;
         sondeig.stop();
         // The options window is up and the message loop runs: it takes input.
-        Mesura::InformarLlest((splash.fi - splash.inici) / 1000000.0);
+        Mesura::InformarLlest(ambSplash ? 0 : (splash.fi - splash.inici) / 1000000.0);
         if (std::strcmp(mode, "opcions") == 0) {
             MesurarCpu("opcions", [] {
                 QEventLoop bucle;

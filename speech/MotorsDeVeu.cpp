@@ -76,11 +76,15 @@ void MotorsDeVeu::Llistar(const QString &classe, const QString &prefix,
 {
     try {
         objecte = RegistreVeus::Crear(classe);
-        const int total = objecte->GetVoices().Count();
+        // One list for the whole listing: asking for it is a round trip to
+        // the engine, and a desktop service may have thousands of voices.
+        const LlistaVeus veus = objecte->GetVoices();
+        const int total = veus.Count();
+        entrades.reserve(entrades.size() + total);
         // The count follows the entries actually listed, so that positions
         // keep matching groups when the listing breaks off.
         for (int i = 0; i < total; ++i) {
-            entrades.append(prefix + objecte->GetVoices().Item(i).GetDescription());
+            entrades.append(prefix + veus.Item(i).GetDescription());
             nombre = i + 1;
         }
     } catch (...) {

@@ -3,6 +3,11 @@
 #include <QLibrary>
 #include <QLibraryInfo>
 
+PrecarregaMotors::PrecarregaMotors() : PrecarregaMotors(BibliotequesMotors())
+{
+    m_speechd.emplace();
+}
+
 PrecarregaMotors::PrecarregaMotors(QStringList biblioteques)
     : m_fil([llista = std::move(biblioteques)] { Carregar(llista); })
 {
@@ -12,8 +17,7 @@ QStringList PrecarregaMotors::BibliotequesMotors()
 {
     const QString connectors =
         QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/texttospeech/");
-    QStringList biblioteques{connectors + QStringLiteral("libqtexttospeech_speechd.so"),
-                             connectors + QStringLiteral("libqtexttospeech_flite.so")};
+    QStringList biblioteques{connectors + QStringLiteral("libqtexttospeech_flite.so")};
     // The flite plugin opens these by their versioned names.
     for (const char *veu : {"kal", "kal16", "awb", "rms", "slt"})
         biblioteques.append(QStringLiteral("libflite_cmu_us_%1.so.1").arg(QLatin1String(veu)));

@@ -1,8 +1,8 @@
 #include "RegistreVeus.h"
 
 #include "ErrorVeu.h"
-#include "ServeiSpeechd.h"
 #include "VeuQt.h"
+#include "VeuSpeechd.h"
 
 #include <QHash>
 
@@ -14,9 +14,7 @@ QHash<QString, RegistreVeus::Fabrica> Inicials()
     return {
         {QStringLiteral("Speech.SpVoice"),
          []() -> std::unique_ptr<ObjecteVeu> {
-             if (!ServeiSpeechd::Abastable(QProcessEnvironment::systemEnvironment()))
-                 throw ErrorVeu("speech service not installed");
-             return std::make_unique<VeuQt>(QStringLiteral("speechd"));
+             return VeuSpeechd::Crear(QProcessEnvironment::systemEnvironment());
          }},
         {QStringLiteral("SAPI.SpVoice"),
          [] { return std::make_unique<VeuQt>(QStringLiteral("flite")); }},

@@ -7,8 +7,9 @@
 #include <functional>
 #include <memory>
 
-// Voice object classes by name. "Speech.SpVoice" and "SAPI.SpVoice" start
-// out bound to the desktop's speech engines; tests bind their own classes.
+// Voice object classes by name. "Speech.SpVoice" starts out bound to the
+// desktop's speech service, "SAPI.SpVoice" to Qt's flite engine; tests bind
+// their own classes.
 class RegistreVeus
 {
 public:

@@ -25,7 +25,13 @@ namespace ServeiSpeechd
 
 bool Abastable(const QProcessEnvironment &entorn, const QString &ordre)
 {
-    if (!entorn.value(QStringLiteral("SPEECHD_ADDRESS")).isEmpty())
+    const QString adreca = entorn.value(QStringLiteral("SPEECHD_ADDRESS"));
+    // A socket address names where a running service listens: nothing
+    // there, no service (the library starts none for an address given).
+    const QLatin1String socol("unix_socket:");
+    if (adreca.startsWith(socol))
+        return QFileInfo::exists(adreca.mid(socol.size()));
+    if (!adreca.isEmpty())
         return true;
     if (QFileInfo::exists(Socol(entorn)))
         return true;

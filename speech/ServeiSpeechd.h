@@ -14,8 +14,9 @@ namespace ServeiSpeechd
 // The program the client library starts when no service is running.
 inline const QString kOrdre = QStringLiteral("/usr/bin/speech-dispatcher");
 
-// Whether creating the engine could reach a service: one is running, an
-// address names one, or one can be started.
+// Whether creating the engine could reach a service: something is at the
+// socket an address names (any other address is tried), or, without one,
+// a service is running or can be started.
 bool Abastable(const QProcessEnvironment &entorn, const QString &ordre = kOrdre);
 
 } // namespace ServeiSpeechd

@@ -7,12 +7,12 @@
 
 #include <memory>
 
-// A voice object over one engine of Qt TextToSpeech ("speechd", "flite").
+// A voice object over one engine of Qt TextToSpeech ("flite").
 class VeuQt : public ObjecteVeu
 {
 public:
     // Throws ErrorVeu when the engine is not installed or is in its error
-    // state (speechd without a running speech service, for instance).
+    // state.
     explicit VeuQt(const QString &motor);
     ~VeuQt() override;
 

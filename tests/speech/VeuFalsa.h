@@ -15,6 +15,7 @@ struct ConfiguracioVeuFalsa {
     bool fallarEnCrear = false;
     int fallarEnGetVoices = -1; // which call of GetVoices throws (0 = the first)
     bool fallarEnSpeak = false;
+    int preguntesLlista = 0; // GetVoices calls so far, of every object of the class
     QStringList registre;
 };
 
@@ -25,6 +26,7 @@ public:
 
     LlistaVeus GetVoices() override
     {
+        ++m_c->preguntesLlista;
         if (m_crides++ == m_c->fallarEnGetVoices)
             throw ErrorVeu("GetVoices failed");
         QList<Veu> veus;

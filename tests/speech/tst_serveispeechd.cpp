@@ -63,8 +63,15 @@ void TestServeiSpeechd::abastable_data()
         << QStringList{"HOME=casa"} << "casa/.cache/" + socol << true;
     QTest::newRow("runtime folder wins over the cache")
         << QStringList{"XDG_RUNTIME_DIR=run", "HOME=casa"} << "casa/.cache/" + socol << false;
-    QTest::newRow("an address given")
-        << QStringList{"SPEECHD_ADDRESS=unix_socket:/x", "HOME=casa"} << "" << true;
+    QTest::newRow("a socket address given")
+        << QStringList{"SPEECHD_ADDRESS=unix_socket:@sock", "HOME=casa"} << "sock" << true;
+    QTest::newRow("nothing at the socket address given")
+        << QStringList{"SPEECHD_ADDRESS=unix_socket:@sock", "HOME=casa"} << "" << false;
+    QTest::newRow("no socket at the address, one in the usual place")
+        << QStringList{"SPEECHD_ADDRESS=unix_socket:@sock", "XDG_RUNTIME_DIR=run"} << "run/" + socol
+        << false;
+    QTest::newRow("a network address given")
+        << QStringList{"SPEECHD_ADDRESS=inet_socket:127.0.0.1:6560", "HOME=casa"} << "" << true;
     QTest::newRow("installed service") << QStringList{"HOME=casa"} << "x:servei" << true;
     QTest::newRow("service file not executable") << QStringList{"HOME=casa"} << "servei" << false;
 }
@@ -81,6 +88,7 @@ void TestServeiSpeechd::abastable()
         QString valor = variable.section('=', 1);
         if (nom != QLatin1String("SPEECHD_ADDRESS"))
             valor = m_dir->filePath(valor);
+        valor.replace('@', m_dir->path() + '/');
         entorn.insert(nom, valor);
     }
     if (fitxer.startsWith("x:"))

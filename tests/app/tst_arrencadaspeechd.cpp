@@ -1,0 +1,108 @@
+#include "../speech/ServeiPropi.h"
+#include "../speech/VeusDelServei.h"
+#include "Arrencada.h"
+#include "ModalHelper.h"
+#include "PrecarregaMotors.h"
+#include "Rellotge.h"
+#include "TFormTTSUi.h"
+
+#include <QListWidget>
+#include <QtTest>
+
+// The real start-up on a machine where the desktop's speech service runs,
+// with thousands of voices: a service of the test's own, with the espeak-ng
+// module. The program takes its head start as it does from main().
+class TestArrencadaSpeechd : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ServeiPropi> m_servei;
+    QStringList m_noms;
+
+private slots:
+    void initTestCase()
+    {
+        if (!ServeiPropi::Instalat())
+            QSKIP("speech-dispatcher with its espeak-ng module is not installed");
+        m_servei = std::make_unique<ServeiPropi>();
+        QVERIFY(m_servei->Esperar());
+        m_noms = VeusDelServei(m_servei->Socol());
+        QVERIFY(m_noms.size() > 1000);
+        // The program finds the service as on a desktop: by the environment.
+        qputenv("SPEECHD_ADDRESS", m_servei->Adreca().toUtf8());
+        Rellotge::setAcceleracio(1000);
+    }
+
+    void cleanupTestCase()
+    {
+        Rellotge::setAcceleracio(1);
+        m_servei.reset();
+    }
+
+    // The options window lists the service's voices first, in its order;
+    // a voice picked from the keyboard is applied at the service and
+    // stored; speech then goes to the service and ends. (A mouse click on
+    // a row does not apply it yet: the list reports the new row before it
+    // selects it.)
+    void opcionsAmbLesVeusDelServei_data()
+    {
+        QTest::addColumn<QString>("tecles"); // typed, or "Home Down"
+        QTest::addColumn<QString>("veu");
+        QTest::newRow("typed name") << "Catalan"
+                                    << "Catalan";
+        QTest::newRow("Home, Down") << "Home Down" << m_noms.value(1);
+    }
+    void opcionsAmbLesVeusDelServei()
+    {
+        QFETCH(QString, tecles);
+        QFETCH(QString, veu);
+        const int fila = m_noms.indexOf(veu);
+        QVERIFY(fila >= 0);
+        QTemporaryDir carpeta;
+        const QString cami = carpeta.filePath(QStringLiteral("trimbol.ini"));
+        const PrecarregaMotors precarrega;
+        Arrencada arrencada(cami);
+        QListWidget *llista = arrencada.FormTTS.ui->ListBoxMotorsDeVeu;
+        QStringList entrades;
+        QString triada;
+        const auto vist = RespondreModal<TFormTTS>(
+            [&](QWidget *) {
+                for (int i = 0; i < llista->count(); ++i)
+                    entrades << llista->item(i)->text();
+                if (tecles == QLatin1String("Home Down")) {
+                    QTest::keyClick(llista, Qt::Key_Home);
+                    QTest::keyClick(llista, Qt::Key_Down);
+                } else {
+                    QTest::keyClicks(llista, tecles);
+                }
+                triada = llista->currentItem() ? llista->currentItem()->text() : QString();
+            },
+            &arrencada.FormPrincipal, 100000);
+        arrencada.Iniciar(1000);
+        QVERIFY(QTest::qWaitFor([&] { return *vist; }, 120000));
+
+        QVERIFY(entrades.size() > m_noms.size());
+        for (int i = 0; i < m_noms.size(); ++i)
+            QVERIFY2(entrades[i].startsWith(m_noms[i] + QStringLiteral(" - ")),
+                     qPrintable(entrades[i]));
+        QVERIFY(!entrades[m_noms.size()].startsWith(m_noms.last() + QStringLiteral(" - ")));
+        QCOMPARE(arrencada.FormTTS.Motors->NumVeusMSP, m_noms.size());
+        QCOMPARE(triada, entrades[fila]);
+        FitxerConfiguracio &fitxer = arrencada.FormTTS.configuracio();
+        QCOMPARE(fitxer.ReadString("tts to Wav", "Tipus de sintetitzador", ""), "MSP");
+        QCOMPARE(fitxer.ReadString("tts to Wav", "Sintetitzador", ""), QString::number(fila));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return m_servei->Registre().contains("SYNTHESIS_VOICE " + veu.toUtf8()); },
+            10000));
+
+        // Reading aloud: the drill hands its texts over without waiting;
+        // the last one is waited for, and the wait ends.
+        arrencada.FormPrincipal.ParlarOperacio(QStringLiteral("7 x 8"));
+        arrencada.FormPrincipal.ParlarOperacio(QStringLiteral("7 x 8 = 56"));
+        arrencada.FormTTS.Motors->VeuMSP->Speak(QStringLiteral("Molt bé."), 0);
+        QVERIFY(m_servei->Registre().contains("7 per 8 = 56"));
+    }
+};
+
+QTEST_MAIN(TestArrencadaSpeechd)
+#include "tst_arrencadaspeechd.moc"
