@@ -83,3 +83,20 @@ TextsComuns comuns(Llengua llengua)
 }
 
 } // namespace Textos
+
+// ---------------------------------------------------------------------------
+// Keyboard and switch access
+
+namespace {
+constexpr std::array<TextControl, 1> textosCommutadors{{
+    {"CheckBoxLlegirTecles", "Llegir les tecles", "Leer las teclas"},
+}};
+} // namespace
+
+namespace Textos {
+
+std::span<const TextControl> opcionsCommutadors() { return textosCommutadors; }
+
+QString consellOpcions(Llengua llengua) { return tria(llengua, "Opcions (F10)", "Opciones (F10)"); }
+
+} // namespace Textos

@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QUrl>
@@ -19,6 +20,7 @@ const QString Trimbol = QStringLiteral("TRIMBOL");
 const QString Accessibilitat = QStringLiteral("Accessibilitat");
 const QString SI = QStringLiteral("SI");
 const QString NO = QStringLiteral("NO");
+const QString LlegirTecles = QStringLiteral("LlegirTecles");
 
 QString siNo(bool valor) { return valor ? SI : NO; }
 
@@ -56,6 +58,7 @@ TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio
     ui->BitBtnHelp->setIconSize(QSize(32, 32));
     ui->LabelInstalar->setCursor(Qt::PointingHandCursor);
     ui->LabelInstalar->installEventFilter(this);
+    PrepararTeclatInstalar();
     connectarControls();
     FormCreate();
 }
@@ -136,6 +139,8 @@ void TFormTTS::FormCreate()
                                      ui->RadioButtonM3E1X, ui->RadioButtonSE2X, ui->RadioButtonME2X})
         secundaria->hide();
     LlegirIntervalEscaneig();
+    ui->CheckBoxLlegirTecles->setChecked(
+        m_fitxer.ReadString(Accessibilitat, LlegirTecles, NO) == SI);
 }
 
 void TFormTTS::PrepararVeus(const QString &eleccioGuardada)
@@ -176,6 +181,7 @@ void TFormTTS::ListBoxMotorsDeVeuClick()
 }
 
 void TFormTTS::Parlar(const QString &text) { Motors->Parlar(PosicioVeu(), text); }
+void TFormTTS::Anunciar(const QString &text) { Motors->Anunciar(PosicioVeu(), text); }
 
 void TFormTTS::Callar()
 {
@@ -229,6 +235,8 @@ void TFormTTS::FormClose()
         m_fitxer.WriteString(Trimbol, QStringLiteral("LLENGUA"),
                                        ui->CheckBoxMenuCastellano->isChecked() ? QStringLiteral("2")
                                                                                : QStringLiteral("1"));
+        m_fitxer.WriteString(Accessibilitat, LlegirTecles,
+                             siNo(ui->CheckBoxLlegirTecles->isChecked()));
     });
 }
 
@@ -330,13 +338,55 @@ QUrl TFormTTS::paginaAjuda() { return paginaLocal(QStringLiteral("index.html"));
 void TFormTTS::LabelInstalarClick() { QDesktopServices::openUrl(paginaInstalarVeus()); }
 void TFormTTS::BitBtnHelpClick() { QDesktopServices::openUrl(paginaAjuda()); }
 
-bool TFormTTS::eventFilter(QObject *objecte, QEvent *event)
+void TFormTTS::PrepararTeclatInstalar()
 {
-    if (objecte == ui->LabelInstalar && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    // The link is a Tab stop right after the voice list it is about, and
+    // shows its focus with a yellow background under the blue text.
+    QLabel *enllac = ui->LabelInstalar;
+    enllac->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(ui->ListBoxMotorsDeVeu, enllac);
+    QPalette paleta = enllac->palette();
+    paleta.setColor(QPalette::Window, Qt::yellow);
+    enllac->setPalette(paleta);
+}
+
+bool TFormTTS::EventInstalar(QEvent *event)
+{
+    QLabel *enllac = ui->LabelInstalar;
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return false;
         LabelInstalarClick();
         return true;
+    case QEvent::KeyPress:
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            LabelInstalarClick();
+            return true;
+        default:
+            return false;
+        }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        const bool enfocat = event->type() == QEvent::FocusIn;
+        enllac->setAutoFillBackground(enfocat);
+        QFont font = enllac->font();
+        font.setUnderline(enfocat);
+        enllac->setFont(font);
+        return false;
     }
+    default:
+        return false;
+    }
+}
+
+bool TFormTTS::eventFilter(QObject *objecte, QEvent *event)
+{
+    if (objecte == ui->LabelInstalar && EventInstalar(event))
+        return true;
     return QDialog::eventFilter(objecte, event);
 }
 

@@ -34,6 +34,8 @@ public:
 
     // Says a text with the engine of the selected voice.
     void Parlar(const QString &text);
+    // Says a short text at once, cutting off what is being said.
+    void Anunciar(const QString &text);
     // Stops speech now.
     void Callar();
 
@@ -95,6 +97,9 @@ private:
     void connectarControls();
     void TriarOperacio(QRadioButton *boto, bool mostrarMenys);
     void LlegirIntervalEscaneig();
+    // "Com instal·lar sintetitzadors de veu?" works from the keyboard too.
+    void PrepararTeclatInstalar();
+    bool EventInstalar(QEvent *event);
     void PrepararVeus(const QString &eleccioGuardada);
     void EscriureVeuTriada();
     int PosicioVeu() const;
