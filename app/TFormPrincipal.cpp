@@ -5,6 +5,7 @@
 #include "FormaParlada.h"
 #include "IdiomaFinestres.h"
 #include "InformarError.h"
+#include "MarcFocus.h"
 #include "MenuIcona.h"
 #include "Rellotge.h"
 #include "SubstituirTot.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QScreen>
 #include <QStyle>
@@ -80,6 +82,29 @@ void TFormPrincipal::FormCreate()
                            ui->Button4, ui->Button5, ui->Button6, ui->Button7, ui->Button8,
                            ui->Button9, ui->BitBtnDAcord, ui->ButtonEsborrar, ui->ButtonNou},
         [this] { return m_opcions && m_opcions->ui->CheckBoxEscaneigDirigit->isChecked(); });
+    connect(m_escaneig.get(), &::Escaneig::Enmarcada, this, &TFormPrincipal::LlegirTecla);
+    new MarcFocus(this, {ui->ButtonMenys, ui->Button0, ui->Button1, ui->Button2, ui->Button3,
+                         ui->Button4, ui->Button5, ui->Button6, ui->Button7, ui->Button8,
+                         ui->Button9, ui->BitBtnDAcord, ui->ButtonEsborrar, ui->ButtonNou});
+}
+
+void TFormPrincipal::LlegirTecla(QWidget *tecla)
+{
+    // Auditory scanning: the key's caption, cut off by the next step.
+    auto *boto = qobject_cast<QAbstractButton *>(tecla);
+    if (boto && m_opcions && m_opcions->ui->CheckBoxLlegirTecles->isChecked())
+        m_opcions->Anunciar(FormaParlada(boto->text()));
+}
+
+void TFormPrincipal::keyPressEvent(QKeyEvent *event)
+{
+    // F10 opens the options window, as the picture button does; the button
+    // itself never takes the focus.
+    if (event->key() == Qt::Key_F10 && !event->isAutoRepeat()) {
+        SpeedButtonMenuClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFormPrincipal::IniciarEscaneig()
@@ -603,8 +628,11 @@ void TFormPrincipal::AplicarLlengua(Llengua llengua)
     ui->MenuCatala->setChecked(llengua == Llengua::Catala);
     ui->MenuCastella->setChecked(llengua == Llengua::Castella);
     AplicarTextos(this, Textos::principal(), llengua);
-    if (m_opcions)
+    if (m_opcions) {
         AplicarTextos(m_opcions, Textos::opcions(), llengua);
+        AplicarTextos(m_opcions, Textos::opcionsCommutadors(), llengua);
+    }
+    ui->SpeedButtonMenu->setToolTip(Textos::consellOpcions(llengua));
     if (m_jocs)
         m_jocs->ui->BitBtnDAcord->setText(ui->BitBtnDAcord->text());
     const TextsComuns textos = Textos::comuns(llengua);
