@@ -8,6 +8,7 @@
 #include "HoraDelDia.h"
 #include "IdiomaFinestres.h"
 #include "InformarError.h"
+#include "MarcFocus.h"
 #include "MenuIcona.h"
 #include "Rellotge.h"
 #include "SubstituirTot.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QScreen>
 #include <QStyle>
@@ -79,12 +81,34 @@ void TFormPrincipal::FormCreate()
     ui->EditResultat->clear();
     // The menu is never attached to the window: its items are named commands.
     // The scan points are taken from the keys as they stand now.
+    const ::Escaneig::Tecles tecles{ui->ButtonMenys, ui->Button0,      ui->Button1,
+                                    ui->Button2,     ui->Button3,      ui->Button4,
+                                    ui->Button5,     ui->Button6,      ui->Button7,
+                                    ui->Button8,     ui->Button9,      ui->BitBtnDAcord,
+                                    ui->ButtonEsborrar, ui->ButtonNou};
     m_escaneig = std::make_unique<::Escaneig>(
-        this,
-        ::Escaneig::Tecles{ui->ButtonMenys, ui->Button0, ui->Button1, ui->Button2, ui->Button3,
-                           ui->Button4, ui->Button5, ui->Button6, ui->Button7, ui->Button8,
-                           ui->Button9, ui->BitBtnDAcord, ui->ButtonEsborrar, ui->ButtonNou},
-        [this] { return m_opcions && m_opcions->EscaneigDirigit(); });
+        this, tecles, [this] { return m_opcions && m_opcions->EscaneigDirigit(); });
+    connect(m_escaneig.get(), &::Escaneig::Enmarcada, this, &TFormPrincipal::LlegirTecla);
+    new MarcFocus(this, QList<QWidget *>(tecles.begin(), tecles.end()));
+}
+
+void TFormPrincipal::LlegirTecla(QWidget *tecla)
+{
+    // Auditory scanning: the key's caption, cut off by the next step.
+    auto *boto = qobject_cast<QAbstractButton *>(tecla);
+    if (boto && m_opcions && m_opcions->LlegirTecles())
+        m_opcions->Anunciar(FormaParlada(boto->text()));
+}
+
+void TFormPrincipal::keyPressEvent(QKeyEvent *event)
+{
+    // F10 opens the options window, as the picture button does; the button
+    // itself never takes the focus.
+    if (event->key() == Qt::Key_F10 && !event->isAutoRepeat()) {
+        SpeedButtonMenuClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFormPrincipal::IniciarEscaneig()
@@ -641,10 +665,12 @@ void TFormPrincipal::AplicarLlengua(Llengua llengua)
     AplicarTextosAccessibles(this, Textos::accessiblesPrincipal(), llengua);
     if (m_opcions) {
         AplicarTextos(m_opcions, Textos::opcions(), llengua);
+        AplicarTextos(m_opcions, Textos::opcionsCommutadors(), llengua);
         AplicarTextosAccessibles(m_opcions, Textos::accessiblesOpcions(), llengua);
     }
     if (m_about)
         AplicarTextosAccessibles(m_about, Textos::accessiblesAbout(), llengua);
+    ui->SpeedButtonMenu->setToolTip(Textos::consellOpcions(llengua));
     if (m_jocs)
         m_jocs->ui->BitBtnDAcord->setText(ui->BitBtnDAcord->text());
     const TextsComuns textos = Textos::comuns(llengua);

@@ -74,6 +74,9 @@ public:
     // Switch scanning of the keypad, set up after every visit to the
     // options window.
     void IniciarEscaneig();
+    // Says the caption of the key that the scan has just framed, when
+    // "Llegir les tecles" is ticked.
+    void LlegirTecla(QWidget *tecla);
     ::Escaneig &escaneig() { return *m_escaneig; }
 
     // Interface language.
@@ -105,6 +108,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void FormCreate();

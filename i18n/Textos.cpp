@@ -90,8 +90,8 @@ TextsComuns comuns(Llengua llengua)
 namespace {
 
 constexpr std::array<TextAccessible, 8> accessiblesDePrincipal{{
-    {"SpeedButtonMenu", "Opcions", "Opciones", "Obre la finestra d'opcions",
-     "Abre la ventana de opciones"},
+    {"SpeedButtonMenu", "Opcions", "Opciones", "Obre la finestra d'opcions (F10)",
+     "Abre la ventana de opciones (F10)"},
     // The description of the answer box is the question, set with it.
     {"EditResultat", "Resposta", "Respuesta", "", ""},
     {"ButtonMenys", "Menys", "Menos", "Canvia el signe de la resposta",
@@ -197,5 +197,22 @@ namespace Textos {
 std::span<const TextAccessible> accessiblesPrincipal() { return accessiblesDePrincipal; }
 std::span<const TextAccessible> accessiblesOpcions() { return accessiblesDOpcions; }
 std::span<const TextAccessible> accessiblesAbout() { return accessiblesDAbout; }
+
+} // namespace Textos
+
+// ---------------------------------------------------------------------------
+// Keyboard and switch access
+
+namespace {
+constexpr std::array<TextControl, 1> textosCommutadors{{
+    {"CheckBoxLlegirTecles", "Llegir les tecles", "Leer las teclas"},
+}};
+} // namespace
+
+namespace Textos {
+
+std::span<const TextControl> opcionsCommutadors() { return textosCommutadors; }
+
+QString consellOpcions(Llengua llengua) { return tria(llengua, "Opcions (F10)", "Opciones (F10)"); }
 
 } // namespace Textos

@@ -73,3 +73,12 @@ std::span<const TextAccessible> accessiblesPrincipal();
 std::span<const TextAccessible> accessiblesOpcions();
 std::span<const TextAccessible> accessiblesAbout();
 } // namespace Textos
+
+// Keyboard and switch access: the texts of the controls and hints that serve
+// learners who work the program by keys or switches.
+namespace Textos {
+// Controls of the options window that belong to switch access.
+std::span<const TextControl> opcionsCommutadors();
+// Hint of the main window's picture button, which F10 works too.
+QString consellOpcions(Llengua llengua);
+} // namespace Textos

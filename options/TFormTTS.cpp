@@ -8,6 +8,7 @@
 #include "ui_TFormTTS.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QUrl>
@@ -17,6 +18,7 @@ const QString Trimbol = QStringLiteral("TRIMBOL");
 const QString Accessibilitat = QStringLiteral("Accessibilitat");
 const QString SI = QStringLiteral("SI");
 const QString NO = QStringLiteral("NO");
+const QString ClauLlegirTecles = QStringLiteral("LlegirTecles");
 
 QString siNo(bool valor) { return valor ? SI : NO; }
 } // namespace
@@ -40,6 +42,7 @@ TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio
     ui->BitBtnHelp->setIconSize(QSize(32, 32));
     ui->LabelInstalar->setCursor(Qt::PointingHandCursor);
     ui->LabelInstalar->installEventFilter(this);
+    PrepararTeclatInstalar();
     connectarControls();
     FormCreate();
 }
@@ -127,6 +130,8 @@ void TFormTTS::FormCreate()
                                      ui->RadioButtonM3E1X, ui->RadioButtonSE2X, ui->RadioButtonME2X})
         secundaria->hide();
     LlegirIntervalEscaneig();
+    ui->CheckBoxLlegirTecles->setChecked(
+        m_fitxer.ReadString(Accessibilitat, ClauLlegirTecles, NO) == SI);
 }
 
 void TFormTTS::PrepararVeus(const QString &eleccioGuardada)
@@ -167,6 +172,7 @@ void TFormTTS::ListBoxMotorsDeVeuClick()
 }
 
 void TFormTTS::Parlar(const QString &text) { Motors->Parlar(PosicioVeu(), text); }
+void TFormTTS::Anunciar(const QString &text) { Motors->Anunciar(PosicioVeu(), text); }
 
 void TFormTTS::Callar()
 {
@@ -183,6 +189,7 @@ QString TFormTTS::OperacioTriada() const
 }
 
 bool TFormTTS::LlegirResultat() const { return ui->CheckBoxLlegirResultat->isChecked(); }
+bool TFormTTS::LlegirTecles() const { return ui->CheckBoxLlegirTecles->isChecked(); }
 bool TFormTTS::EscaneigAutomatic() const { return ui->CheckBoxEscaneig->isChecked(); }
 bool TFormTTS::EscaneigDirigit() const { return ui->CheckBoxEscaneigDirigit->isChecked(); }
 int TFormTTS::IntervalEscaneig() const { return ui->SpinEditIntervalEscaneig->value(); }
@@ -236,6 +243,8 @@ void TFormTTS::FormClose()
         m_fitxer.WriteString(Trimbol, QStringLiteral("LLENGUA"),
                                        ui->CheckBoxMenuCastellano->isChecked() ? QStringLiteral("2")
                                                                                : QStringLiteral("1"));
+        m_fitxer.WriteString(Accessibilitat, ClauLlegirTecles,
+                             siNo(ui->CheckBoxLlegirTecles->isChecked()));
     });
 }
 
@@ -343,15 +352,57 @@ QUrl TFormTTS::paginaAjuda()
 void TFormTTS::LabelInstalarClick() { QDesktopServices::openUrl(paginaInstalarVeus()); }
 void TFormTTS::BitBtnHelpClick() { QDesktopServices::openUrl(paginaAjuda()); }
 
+void TFormTTS::PrepararTeclatInstalar()
+{
+    // The link is a Tab stop right after the voice list it is about, and
+    // shows its focus with a yellow background under the blue text.
+    QLabel *enllac = ui->LabelInstalar;
+    enllac->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(ui->ListBoxMotorsDeVeu, enllac);
+    QPalette paleta = enllac->palette();
+    paleta.setColor(QPalette::Window, Qt::yellow);
+    enllac->setPalette(paleta);
+}
+
+bool TFormTTS::EventInstalar(QEvent *event)
+{
+    QLabel *enllac = ui->LabelInstalar;
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return false;
+        LabelInstalarClick();
+        return true;
+    case QEvent::KeyPress:
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            LabelInstalarClick();
+            return true;
+        default:
+            return false;
+        }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        const bool enfocat = event->type() == QEvent::FocusIn;
+        enllac->setAutoFillBackground(enfocat);
+        QFont font = enllac->font();
+        font.setUnderline(enfocat);
+        enllac->setFont(font);
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
 bool TFormTTS::eventFilter(QObject *objecte, QEvent *event)
 {
     if (objecte == ui->ListBoxMotorsDeVeu->viewport() && event->type() == QEvent::MouseButtonPress)
         m_filaAbansClic = PosicioVeu();
-    if (objecte == ui->LabelInstalar && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        LabelInstalarClick();
+    if (objecte == ui->LabelInstalar && EventInstalar(event))
         return true;
-    }
     return QDialog::eventFilter(objecte, event);
 }
 

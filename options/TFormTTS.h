@@ -35,6 +35,7 @@ public:
     // The learner's choices, as the main window needs them.
     QString OperacioTriada() const; // the ticked kind: "TS1X", "TM1X", ...
     bool LlegirResultat() const;
+    bool LlegirTecles() const;
     bool EscaneigAutomatic() const;
     bool EscaneigDirigit() const;
     int IntervalEscaneig() const;
@@ -43,6 +44,8 @@ public:
 
     // Says a text with the engine of the selected voice.
     void Parlar(const QString &text);
+    // Says a short text at once, cutting off what is being said.
+    void Anunciar(const QString &text);
     // Stops speech now.
     void Callar();
 
@@ -104,6 +107,9 @@ private:
     void connectarControls();
     void TriarOperacio(QRadioButton *boto, bool mostrarMenys);
     void LlegirIntervalEscaneig();
+    // "Com instal·lar sintetitzadors de veu?" works from the keyboard too.
+    void PrepararTeclatInstalar();
+    bool EventInstalar(QEvent *event);
     void PrepararVeus(const QString &eleccioGuardada);
     void EscriureVeuTriada();
     int PosicioVeu() const;

@@ -10,7 +10,9 @@ UpDown::UpDown(QWidget *parent)
     m_anterior->setArrowType(Qt::LeftArrow);
     m_seguent->setArrowType(Qt::RightArrow);
     for (QToolButton *fletxa : {m_anterior, m_seguent}) {
-        fletxa->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches each arrow and Space presses it; a click leaves the
+        // focus where it was.
+        fletxa->setFocusPolicy(Qt::TabFocus);
         fletxa->setAutoRepeat(true);
     }
     connect(m_anterior, &QToolButton::clicked, this, [this] { emit Click(Boto::Anterior); });

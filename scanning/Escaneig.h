@@ -7,6 +7,8 @@
 #include <functional>
 
 class MarcEscaneig;
+class QKeyEvent;
+class QMouseEvent;
 class QTimer;
 class QWidget;
 
@@ -14,8 +16,15 @@ class QWidget;
 // pointer from key centre to key centre, by itself at a fixed interval
 // (automatic scanning) or one key at each right press on a key (directed
 // scanning); the learner works the key under the pointer with a left press.
-// The object belongs to the main window and watches the mouse presses on its
-// fourteen keys.
+// A frame marks the key under the scan. The object belongs to the main window
+// and watches the mouse presses and the switch keys over it.
+//
+// Beyond the pointer: while a scan runs, a left press over the window that is
+// not on a key (nor on another button) works the framed key, Space is the
+// left switch and Enter the right switch. Where the desktop refuses to move
+// the pointer (Wayland), the frame leads: a left press anywhere over the
+// window works the framed key and a right press anywhere is the scanning
+// command.
 class Escaneig : public QObject
 {
     Q_OBJECT
@@ -24,11 +33,13 @@ public:
     static constexpr int NombrePunts = 14;
     using Tecles = std::array<QWidget *, NombrePunts>;
     using Punts = std::array<QPoint, NombrePunts>;
+    using MourePunter = std::function<void(const QPoint &global)>;
 
     // `tecles` in scanning order: ButtonMenys, Button0 ... Button9,
     // BitBtnDAcord, ButtonEsborrar, ButtonNou. `dirigitMarcat` says whether
     // directed scanning is ticked; it is asked at each right press.
     Escaneig(QWidget *finestra, const Tecles &tecles, std::function<bool()> dirigitMarcat);
+    ~Escaneig() override;
 
     // The key centres in the window's client coordinates, taken once here.
     const Punts &PuntsEscaneig() const { return punts; }
@@ -36,6 +47,16 @@ public:
     int PosicioEscaneig() const { return posicio; }
     QTimer *TimerEscaneig() const { return timer; }
     MarcEscaneig *Marc() const { return marc; }
+    // The key inside the frame, or nullptr while no frame is shown.
+    QWidget *TeclaEnmarcada() const;
+    // Whether a scan runs: automatic and not stopped, or directed.
+    bool EnCurs() const { return enCurs; }
+    // Whether the last move found the pointer elsewhere than it was sent.
+    bool SeguirMarc() const { return seguirMarc; }
+
+    // Puts the pointer at a point of the screen; tests replace it with one
+    // that does nothing, as a Wayland desktop does.
+    void setMourePunter(MourePunter moure) { mourePunter = std::move(moure); }
 
     // Set-up after the options window closes: `valorInterval` in tenths of a
     // second (1 to 50), and which of the two modes is ticked.
@@ -44,6 +65,14 @@ public:
     void MoureAlSeguentPunt();
     // The scanning command of a press on a key; only the right button counts.
     void ButtonMenysMouseDown(Qt::MouseButton boto);
+    // The two switches, whatever sends them: the left one works the framed
+    // key, the right one is the scanning command.
+    void CommutadorEsquerre();
+    void CommutadorDret() { ButtonMenysMouseDown(Qt::RightButton); }
+
+signals:
+    // The scan has just framed `tecla`.
+    void Enmarcada(QWidget *tecla);
 
 protected:
     bool eventFilter(QObject *objecte, QEvent *event) override;
@@ -52,13 +81,25 @@ private:
     static QPoint centre(const QWidget *tecla, const QWidget *finestra);
     int primerPunt() const;
     void establirInterval(int valorInterval);
-    bool esTecla(const QObject *objecte) const;
+    void aturar();
+    QWidget *teclaQueConte(const QWidget *control) const;
+    bool premerRatoli(QWidget *receptor, const QMouseEvent *event);
+    bool premerTecla(const QKeyEvent *event);
 
     QWidget *finestra;
     Tecles tecles;
     std::function<bool()> dirigitMarcat;
+    MourePunter mourePunter;
     Punts punts;
     int posicio = 0;
+    int enmarcada = -1;
+    bool enCurs = false;
+    bool seguirMarc = false;
+    // Mouse buttons whose press was taken as a switch: their release is
+    // taken too, so that no control below acts on half a click.
+    Qt::MouseButtons empassats;
+    // Set by a right press taken as a switch, until its context menu event.
+    bool menuEmpassat = false;
     QTimer *timer;
     MarcEscaneig *marc;
 };

@@ -229,6 +229,20 @@ void MotorsDeVeu::Parlar(int p, const QString &text)
     });
 }
 
+void MotorsDeVeu::Anunciar(int p, const QString &text)
+{
+    const Grup grup = GrupDe(p);
+    if (grup == Grup::UPCTV) {
+        m_upctv.Llegir(text);
+        return;
+    }
+    ObjecteVeu *objecte = ObjecteDelGrup(grup);
+    Protegir([&] {
+        if (objecte)
+            objecte->Speak(text, ObjecteVeu::kAsincron | ObjecteVeu::kBuidarAbans);
+    });
+}
+
 void MotorsDeVeu::Callar(int p)
 {
     const Grup grup = GrupDe(p);

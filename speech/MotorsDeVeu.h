@@ -60,6 +60,9 @@ public:
     void ListBoxMotorsDeVeuClick(int p);
     void Parlar(int p, const QString &text);
     void Callar(int p);
+    // Says a short text at once, cutting off whatever is being said, and
+    // returns without waiting: the key captions of auditory scanning.
+    void Anunciar(int p, const QString &text);
     void ButtonWavClick(int p, const QString &text);
     void TimerTreureFinestraUPCTVTimer();
     // Starts the dismissal timer on systems whose engine may open a window;

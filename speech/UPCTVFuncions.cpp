@@ -143,6 +143,14 @@ void UPCTVFuncions::UPCTVParlar(const QString &text)
     }
 }
 
+void UPCTVFuncions::Llegir(const QString &text)
+{
+    if (!Carregada())
+        return;
+    m_f.stop();
+    m_f.read(TextPerAlMotor(text).constData());
+}
+
 void UPCTVFuncions::Aturar()
 {
     if (Carregada())

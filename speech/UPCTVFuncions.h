@@ -36,6 +36,8 @@ public:
     // Says the text and returns when the engine is idle again, dispatching
     // window messages meanwhile.
     void UPCTVParlar(const QString &text);
+    // Cuts off what is being said and starts the text, without waiting.
+    void Llegir(const QString &text);
     // Silences the engine, when loaded.
     void Aturar();
 

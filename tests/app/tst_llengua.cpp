@@ -52,9 +52,8 @@ class TestLlengua : public QObject
     }
 
     // Every button or label of a window is translated or known to be fixed.
-    static void ComprovarCobertura(QWidget *finestra, std::span<const TextControl> taula)
+    static void ComprovarCobertura(QWidget *finestra, const QStringList &traduits)
     {
-        const QStringList traduits = NomsDeLaTaula(taula);
         for (QWidget *control : finestra->findChildren<QWidget *>()) {
             if (!qobject_cast<QAbstractButton *>(control) && !qobject_cast<QLabel *>(control))
                 continue;
@@ -73,8 +72,9 @@ private slots:
     void everyCaptionIsTranslated()
     {
         Finestres f;
-        ComprovarCobertura(&f.principal, Textos::principal());
-        ComprovarCobertura(&f.opcions, Textos::opcions());
+        ComprovarCobertura(&f.principal, NomsDeLaTaula(Textos::principal()));
+        ComprovarCobertura(&f.opcions, NomsDeLaTaula(Textos::opcions()) +
+                                           NomsDeLaTaula(Textos::opcionsCommutadors()));
     }
 
     void captionsFollowTheLanguage_data()
@@ -94,7 +94,8 @@ private slots:
         f.opcions.show();
         for (auto [finestra, taula] :
              {std::pair{static_cast<QWidget *>(&f.principal), Textos::principal()},
-              std::pair{static_cast<QWidget *>(&f.opcions), Textos::opcions()}}) {
+              std::pair{static_cast<QWidget *>(&f.opcions), Textos::opcions()},
+              std::pair{static_cast<QWidget *>(&f.opcions), Textos::opcionsCommutadors()}}) {
             for (const TextControl &t : taula) {
                 QObject *objecte = finestra->findChild<QObject *>(QString::fromLatin1(t.control));
                 QVERIFY2(objecte, t.control);

@@ -140,6 +140,53 @@ private slots:
             QCOMPARE(missatge, "'" + QString::fromLatin1(guardat) + "' is not a valid integer value");
     }
 
+    // "Llegir les tecles" is kept under [Accessibilitat] as SI or NO, read
+    // when the window is created and written at every closing.
+    void readKeysAloudStored_data()
+    {
+        QTest::addColumn<QByteArray>("fitxer");
+        QTest::addColumn<bool>("marcat");
+        QTest::newRow("SI") << QByteArray("[Accessibilitat]\r\nLlegirTecles=SI\r\n") << true;
+        QTest::newRow("key without case") << QByteArray("[accessibilitat]\nllegirtecles=SI\n") << true;
+        QTest::newRow("si is not SI") << QByteArray("[Accessibilitat]\nLlegirTecles=si\n") << false;
+        QTest::newRow("NO") << QByteArray("[Accessibilitat]\nLlegirTecles=NO\n") << false;
+        QTest::newRow("no key") << QByteArray("[TRIMBOL]\nLLENGUA=2\n") << false;
+    }
+    void readKeysAloudStored()
+    {
+        QFETCH(QByteArray, fitxer);
+        QFETCH(bool, marcat);
+        FinestresAmbFitxer f(fitxer);
+        TFormPrincipal principal;
+        TFormTTS opcions(principal, f.cami(), true);
+        QCheckBox *casella = opcions.ui->CheckBoxLlegirTecles;
+        QCOMPARE(casella->isChecked(), marcat);
+        QTest::mouseClick(casella, Qt::LeftButton, {}, QPoint(8, casella->height() / 2));
+        opcions.Close();
+        FitxerConfiguracio llegit(f.cami());
+        QCOMPARE(llegit.ReadString("Accessibilitat", "LlegirTecles", "<none>"), marcat ? "NO" : "SI");
+        // The other keys of the closing are written first, as ever.
+        QCOMPARE(llegit.ReadString("TRIMBOL", "LLENGUA", "<none>"), QStringLiteral("1"));
+    }
+
+    // The box lies inside the scanning panel and over no other control.
+    void readKeysAloudBoxFits()
+    {
+        Finestres f;
+        QWidget *casella = f.opcions.ui->CheckBoxLlegirTecles;
+        const QRect lloc(casella->mapTo(&f.opcions, QPoint(0, 0)), casella->size());
+        QVERIFY(QRect(304, 8, 657, 353).contains(lloc));
+        for (QWidget *control : f.opcions.findChildren<QWidget *>()) {
+            if (control == casella || control->isAncestorOf(casella) || casella->isAncestorOf(control) ||
+                control->isHidden() || control->objectName().isEmpty())
+                continue;
+            const QRect altre(control->mapTo(&f.opcions, QPoint(0, 0)), control->size());
+            // Panel1, the frame behind it, holds it whole.
+            QVERIFY2(altre.contains(lloc) || !altre.intersects(lloc), qPrintable(control->objectName()));
+        }
+        QVERIFY(casella->sizeHint().width() <= casella->width());
+    }
+
     void tableLimitArrows()
     {
         Finestres f;

@@ -6,8 +6,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -41,6 +43,8 @@ const std::array<Tecla, Escaneig::NombrePunts> teclat{{
 }};
 
 constexpr int ButtonMenys = 0;
+constexpr int Button1 = 2;
+constexpr int Button2 = 3;
 constexpr int Button3 = 4;
 constexpr int Button4 = 5;
 constexpr int Button7 = 8;
@@ -57,7 +61,11 @@ private:
     QFrame *panell = nullptr;
     Escaneig::Tecles tecles{};
     Escaneig *escaneig = nullptr;
+    QToolButton *botoMenu = nullptr;
+    QLineEdit *resposta = nullptr;
     bool dirigit = false;
+    // Indexes of the keys clicked, in order.
+    QList<int> clicats;
 
     // A stand-in for the main window: a 561 x 503 client area, a full-size
     // panel at its origin and the keys on the panel, minus key hidden.
@@ -71,13 +79,19 @@ private:
         auto *etiqueta = new QLabel("7 x 8", panell);
         etiqueta->setObjectName("LabelOperacio");
         etiqueta->setGeometry(184, 64, 100, 40);
-        auto *resposta = new QLineEdit(panell);
+        resposta = new QLineEdit(panell);
         resposta->setObjectName("EditResultat");
         resposta->setGeometry(184, 120, 145, 53);
+        botoMenu = new QToolButton(panell);
+        botoMenu->setObjectName("SpeedButtonMenu");
+        botoMenu->setGeometry(16, 80, 73, 73);
+        clicats.clear();
         for (std::size_t i = 0; i < teclat.size(); ++i) {
-            tecles[i] = new QPushButton(teclat[i].text, panell);
-            tecles[i]->setObjectName(teclat[i].nom);
-            tecles[i]->setGeometry(teclat[i].rect);
+            auto *tecla = new QPushButton(teclat[i].text, panell);
+            tecla->setObjectName(teclat[i].nom);
+            tecla->setGeometry(teclat[i].rect);
+            connect(tecla, &QPushButton::clicked, this, [this, i] { clicats << int(i); });
+            tecles[i] = tecla;
         }
         tecles[ButtonMenys]->hide();
         escaneig = new Escaneig(finestra.get(), tecles, [this] { return dirigit; });
@@ -96,16 +110,33 @@ private:
         return trobat == punts.end() ? -1 : int(trobat - punts.begin());
     }
 
-    void premerDreta(QWidget *on)
+    void premerDreta(QWidget *on, QPoint lloc = {})
     {
-        QTest::mousePress(on, Qt::RightButton);
-        QTest::mouseRelease(on, Qt::RightButton);
+        QTest::mousePress(on, Qt::RightButton, {}, lloc);
+        QTest::mouseRelease(on, Qt::RightButton, {}, lloc);
     }
 
     // A place outside every key, for the pointer to start from.
     void apartarPunter() { QCursor::setPos(finestra->mapToGlobal(QPoint(5, 5))); }
 
+    // A spot of the panel away from every control.
+    static QPoint lluny() { return {450, 140}; }
+
+    // Pointer moves do nothing, as on a Wayland desktop.
+    void refusarMoviments() { escaneig->setMourePunter([](const QPoint &) {}); }
+
+    // Sets a mode up and brings the frame onto key "2".
+    void enmarcarButton2(bool dirigitMarcat)
+    {
+        dirigit = dirigitMarcat;
+        escaneig->IniciarEscaneig(10, !dirigitMarcat, dirigitMarcat);
+        while (escaneig->TeclaEnmarcada() != tecles[Button2])
+            escaneig->MoureAlSeguentPunt();
+    }
+
 private slots:
+    void initTestCase() { qRegisterMetaType<QWidget *>(); }
+
     void init()
     {
         dirigit = false;
@@ -356,7 +387,8 @@ private slots:
         const QPoint abans = QCursor::pos();
         auto *lloc = finestra->findChild<QWidget *>(nom);
         QVERIFY(lloc);
-        premerDreta(lloc);
+        // The panel's centre lies on a key: the press goes to a bare spot.
+        premerDreta(lloc, lloc == panell ? lluny() : QPoint());
         QCOMPARE(QCursor::pos(), abans);
         QCOMPARE(escaneig->TimerEscaneig()->isActive(), !dirigitMarcat);
         QVERIFY(escaneig->Marc()->isVisible());
@@ -369,6 +401,254 @@ private slots:
         tecles[11]->setEnabled(false);
         premerDreta(tecles[11]);
         QCOMPARE(teclaSotaElPunter(), 1);
+    }
+
+    void leftPressAwayWorksTheFramedKey_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QPoint>("lloc");
+        QTest::addColumn<bool>("dirigitMarcat");
+        const std::pair<const char *, QPoint> llocs[] = {
+            {"LabelOperacio", {5, 5}}, {"EditResultat", {20, 20}}, {"Panel", lluny()}};
+        for (const auto &[nom, lloc] : llocs) {
+            QTest::newRow(qPrintable(QString(nom) + ", automatic")) << QString(nom) << lloc << false;
+            QTest::newRow(qPrintable(QString(nom) + ", directed")) << QString(nom) << lloc << true;
+        }
+    }
+
+    void leftPressAwayWorksTheFramedKey()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QPoint, lloc);
+        QFETCH(bool, dirigitMarcat);
+        enmarcarButton2(dirigitMarcat);
+        QVERIFY(!escaneig->SeguirMarc());
+        const int posicio = escaneig->PosicioEscaneig();
+        const QPoint abans = QCursor::pos();
+        QTest::mouseClick(finestra->findChild<QWidget *>(nom), Qt::LeftButton, {}, lloc);
+        QCOMPARE(clicats, QList<int>{Button2});
+        QCOMPARE(resposta->text(), QString());
+        // The scan goes on from where it was.
+        QCOMPARE(escaneig->PosicioEscaneig(), posicio);
+        QCOMPARE(escaneig->TimerEscaneig()->isActive(), !dirigitMarcat);
+        QCOMPARE(QCursor::pos(), abans);
+        // A quick second press is one more selection.
+        QTest::mouseDClick(panell, Qt::LeftButton, {}, lluny());
+        QCOMPARE(clicats, QList<int>({Button2, Button2}));
+    }
+
+    void leftPressAwayWithoutARunningScan_data()
+    {
+        QTest::addColumn<int>("estat");
+        QTest::newRow("off") << 0;
+        QTest::newRow("automatic, before its first step") << 1;
+        QTest::newRow("automatic, stopped by a right press") << 2;
+    }
+
+    void leftPressAwayWithoutARunningScan()
+    {
+        QFETCH(int, estat);
+        escaneig->IniciarEscaneig(10, estat > 0, false);
+        if (estat == 2) {
+            escaneig->TimerEscaneigTimer();
+            premerDreta(tecles[Button7]);
+        }
+        QTest::mouseClick(panell, Qt::LeftButton, {}, lluny());
+        QTest::mouseClick(resposta, Qt::LeftButton);
+        QVERIFY(clicats.isEmpty());
+        // The keys work as ever.
+        QTest::mouseClick(tecles[Button7], Qt::LeftButton);
+        QCOMPARE(clicats, QList<int>{Button7});
+    }
+
+    // The teacher's mouse still opens the options window on the picture
+    // button, and presses on the keys work the key pressed.
+    void buttonsKeepTheirClickWhileTheScanRuns()
+    {
+        enmarcarButton2(false);
+        QSignalSpy menu(botoMenu, &QToolButton::clicked);
+        QTest::mouseClick(botoMenu, Qt::LeftButton);
+        QCOMPARE(menu.count(), 1);
+        QTest::mouseClick(tecles[Button7], Qt::LeftButton);
+        QCOMPARE(clicats, QList<int>{Button7});
+    }
+
+    void leftSwitchOnADisabledOrHiddenKey()
+    {
+        enmarcarButton2(true);
+        tecles[Button2]->setEnabled(false);
+        QTest::mouseClick(panell, Qt::LeftButton, {}, lluny());
+        QTest::keyClick(resposta, Qt::Key_Space);
+        tecles[Button2]->setEnabled(true);
+        tecles[Button2]->hide();
+        QTest::mouseClick(panell, Qt::LeftButton, {}, lluny());
+        QVERIFY(clicats.isEmpty());
+    }
+
+    // Where pointer moves are refused, presses anywhere over the window act
+    // on the framed key, even with the pointer resting on another key.
+    void refusedPointerTheFrameLeads_data()
+    {
+        QTest::addColumn<bool>("dirigitMarcat");
+        QTest::newRow("automatic") << false;
+        QTest::newRow("directed") << true;
+    }
+
+    void refusedPointerTheFrameLeads()
+    {
+        QFETCH(bool, dirigitMarcat);
+        refusarMoviments();
+        const QPoint abans = QCursor::pos();
+        dirigit = dirigitMarcat;
+        escaneig->IniciarEscaneig(10, !dirigitMarcat, dirigitMarcat);
+        if (!dirigitMarcat)
+            escaneig->TimerEscaneigTimer();
+        QVERIFY(escaneig->SeguirMarc());
+        QCOMPARE(escaneig->TeclaEnmarcada(), tecles[1]);
+        // Directed: right presses away from the keys move the frame on.
+        if (dirigitMarcat) {
+            premerDreta(panell, lluny());
+            premerDreta(resposta);
+        } else {
+            escaneig->TimerEscaneigTimer();
+            escaneig->TimerEscaneigTimer();
+        }
+        QCOMPARE(escaneig->TeclaEnmarcada(), tecles[Button2]);
+        QTest::mouseClick(tecles[Button7], Qt::LeftButton);
+        QTest::mouseClick(panell, Qt::LeftButton, {}, lluny());
+        QTest::mouseClick(botoMenu, Qt::LeftButton);
+        QCOMPARE(clicats, QList<int>({Button2, Button2, Button2}));
+        QCOMPARE(QCursor::pos(), abans);
+
+        premerDreta(panell, lluny());
+        if (dirigitMarcat) {
+            QCOMPARE(escaneig->TeclaEnmarcada(), tecles[Button3]);
+            return;
+        }
+        // Automatic: the right press stopped the scan; the keys are keys again.
+        QVERIFY(!escaneig->EnCurs());
+        QVERIFY(!escaneig->TimerEscaneig()->isActive());
+        QVERIFY(escaneig->Marc()->isHidden());
+        QTest::mouseClick(panell, Qt::LeftButton, {}, lluny());
+        QTest::mouseClick(tecles[Button7], Qt::LeftButton);
+        QCOMPARE(clicats, QList<int>({Button2, Button2, Button2, Button7}));
+    }
+
+    void pointerThatFollowsClearsTheFlag()
+    {
+        refusarMoviments();
+        escaneig->IniciarEscaneig(10, true, false);
+        escaneig->TimerEscaneigTimer();
+        QVERIFY(escaneig->SeguirMarc());
+        escaneig->setMourePunter([](const QPoint &global) { QCursor::setPos(global); });
+        escaneig->TimerEscaneigTimer();
+        QVERIFY(!escaneig->SeguirMarc());
+        QCOMPARE(teclaSotaElPunter(), Button1);
+    }
+
+    // A pointer that rests on a key's centre says nothing when the scan
+    // reaches that key: the frame still leads.
+    void refusedPointerRestingOnAKey()
+    {
+        refusarMoviments();
+        QCursor::setPos(finestra->mapToGlobal(escaneig->PuntsEscaneig()[Button2]));
+        escaneig->IniciarEscaneig(10, true, false);
+        for (int pas = 0; pas < 3; ++pas) {
+            escaneig->TimerEscaneigTimer();
+            QVERIFY(escaneig->SeguirMarc());
+        }
+        // The third step framed the key under the pointer.
+        QCOMPARE(escaneig->TeclaEnmarcada(), tecles[Button2]);
+    }
+
+    // Space is the left switch and Enter the right one while a scan runs,
+    // wherever the keyboard focus stands.
+    void switchKeys_data()
+    {
+        QTest::addColumn<bool>("dirigitMarcat");
+        QTest::addColumn<bool>("refusat");
+        QTest::addColumn<int>("tecla");
+        for (const bool refusat : {false, true})
+            for (const int tecla : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+                const QString nom = QString(refusat ? "pointer refused" : "pointer moves") +
+                                    (tecla == Qt::Key_Enter ? ", keypad Enter" : "");
+                QTest::newRow(qPrintable("automatic, " + nom)) << false << refusat << tecla;
+                QTest::newRow(qPrintable("directed, " + nom)) << true << refusat << tecla;
+            }
+    }
+
+    void switchKeys()
+    {
+        QFETCH(bool, dirigitMarcat);
+        QFETCH(bool, refusat);
+        QFETCH(int, tecla);
+        const auto entrar = Qt::Key(tecla);
+        if (refusat)
+            refusarMoviments();
+        dirigit = dirigitMarcat;
+        escaneig->IniciarEscaneig(10, !dirigitMarcat, dirigitMarcat);
+        if (!dirigitMarcat)
+            escaneig->TimerEscaneigTimer();
+        QSignalSpy retorn(resposta, &QLineEdit::returnPressed);
+        if (dirigitMarcat)
+            QTest::keyClick(resposta, entrar);
+        else
+            escaneig->TimerEscaneigTimer();
+        QCOMPARE(escaneig->TeclaEnmarcada(), tecles[Button1]);
+        QTest::keyClick(resposta, Qt::Key_Space);
+        QCOMPARE(clicats, QList<int>{Button1});
+        QCOMPARE(resposta->text(), QString());
+        // The focus on a key changes nothing: Space works the framed key.
+        tecles[Button7]->setFocus();
+        QTest::keyClick(tecles[Button7], Qt::Key_Space);
+        QCOMPARE(clicats, QList<int>({Button1, Button1}));
+
+        QTest::keyClick(resposta, entrar);
+        QCOMPARE(retorn.count(), 0);
+        if (dirigitMarcat) {
+            QCOMPARE(escaneig->TeclaEnmarcada(), tecles[Button2]);
+            return;
+        }
+        QVERIFY(!escaneig->TimerEscaneig()->isActive());
+        // Stopped: both keys have their usual meaning again.
+        QTest::keyClick(resposta, entrar);
+        QCOMPARE(retorn.count(), 1);
+        QTest::keyClick(resposta, Qt::Key_Space);
+        QCOMPARE(resposta->text(), QStringLiteral(" "));
+        QCOMPARE(clicats.size(), 2);
+    }
+
+    void switchKeysOutsideScanning()
+    {
+        escaneig->IniciarEscaneig(10, false, false);
+        QSignalSpy retorn(resposta, &QLineEdit::returnPressed);
+        QTest::keyClicks(resposta, "5 ");
+        QTest::keyClick(resposta, Qt::Key_Return);
+        QCOMPARE(resposta->text(), QStringLiteral("5 "));
+        QCOMPARE(retorn.count(), 1);
+        QVERIFY(clicats.isEmpty());
+    }
+
+    // A switch held down repeats its key: one press is one selection.
+    void heldSwitchKeySelectsOnce()
+    {
+        enmarcarButton2(true);
+        QTest::keyPress(resposta, Qt::Key_Space);
+        for (int i = 0; i < 3; ++i) {
+            QKeyEvent repeticio(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+            QApplication::sendEvent(resposta, &repeticio);
+        }
+        QTest::keyRelease(resposta, Qt::Key_Space);
+        QCOMPARE(clicats, QList<int>{Button2});
+        QCOMPARE(resposta->text(), QString());
+    }
+
+    void framedKeySignal()
+    {
+        QSignalSpy enmarcades(escaneig, &Escaneig::Enmarcada);
+        enmarcarButton2(false);
+        QCOMPARE(enmarcades.count(), 3);
+        QCOMPARE(enmarcades.last().at(0).value<QWidget *>(), tecles[Button2]);
     }
 
     void movedWindow()

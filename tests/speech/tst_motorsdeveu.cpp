@@ -79,6 +79,8 @@ private slots:
     void parlar_data();
     void parlar();
     void parlarAmbObjecteQueFalla();
+    void anunciar_data();
+    void anunciar();
     void callar_data();
     void callar();
     void escripturaQueFallaArribaAlGestor();
@@ -407,6 +409,40 @@ void TestMotorsDeVeu::parlarAmbObjecteQueFalla()
     m_motors->VeuMSP.reset();
     m_motors->Parlar(-1, "hola");
     QVERIFY(m_msp->registre.isEmpty());
+}
+
+void TestMotorsDeVeu::anunciar_data()
+{
+    QTest::addColumn<int>("p");
+    QTest::addColumn<QStringList>("parlaMSP");
+    QTest::addColumn<QStringList>("parlaSAPI");
+    QTest::addColumn<QStringList>("biblioteca");
+
+    // A voice object drops what waits and speaks at once, in the background.
+    const QStringList ara{"Speak Esborrar 3"};
+    QTest::newRow("none") << -1 << ara << QStringList{} << QStringList{};
+    QTest::newRow("MSP") << 1 << ara << QStringList{} << QStringList{};
+    QTest::newRow("SAPI") << 2 << QStringList{} << ara << QStringList{};
+    // The library is stopped and given the text; nothing waits for it.
+    QTest::newRow("library") << 5 << QStringList{} << QStringList{}
+                             << QStringList{"stop", "read 6573626F7272617220"};
+}
+
+void TestMotorsDeVeu::anunciar()
+{
+    QFETCH(int, p);
+    QFETCH(QStringList, parlaMSP);
+    QFETCH(QStringList, parlaSAPI);
+    QFETCH(QStringList, biblioteca);
+
+    Preparar(2, 3, true);
+    const qsizetype abans = RegistreBiblioteca().size();
+    m_motors->Anunciar(p, "Esborrar");
+    QCOMPARE(m_msp->registre, parlaMSP);
+    QCOMPARE(m_sapi->registre, parlaSAPI);
+    QCOMPARE(RegistreBiblioteca().mid(abans), biblioteca);
+    // Nothing is written: a scan step is no stop of speech.
+    QCOMPARE(Clau("tts", "ESTIC LLEGINT"), QStringLiteral("<none>"));
 }
 
 void TestMotorsDeVeu::callar_data()
