@@ -40,17 +40,16 @@ private slots:
     }
 
     // The options window lists the service's voices first, in its order;
-    // a voice picked from the keyboard is applied at the service and
-    // stored; speech then goes to the service and ends. (A mouse click on
-    // a row does not apply it yet: the list reports the new row before it
-    // selects it.)
+    // a voice picked from the keyboard or clicked is applied at the service
+    // and stored; speech then goes to the service and ends.
     void opcionsAmbLesVeusDelServei_data()
     {
-        QTest::addColumn<QString>("tecles"); // typed, or "Home Down"
+        QTest::addColumn<QString>("tecles"); // typed, "Home Down", or "click"
         QTest::addColumn<QString>("veu");
         QTest::newRow("typed name") << "Catalan"
                                     << "Catalan";
         QTest::newRow("Home, Down") << "Home Down" << m_noms.value(1);
+        QTest::newRow("mouse click") << "click" << m_noms.value(2);
     }
     void opcionsAmbLesVeusDelServei()
     {
@@ -69,7 +68,12 @@ private slots:
             [&](QWidget *) {
                 for (int i = 0; i < llista->count(); ++i)
                     entrades << llista->item(i)->text();
-                if (tecles == QLatin1String("Home Down")) {
+                if (tecles == QLatin1String("click")) {
+                    QListWidgetItem *item = llista->item(fila);
+                    llista->scrollToItem(item);
+                    QTest::mouseClick(llista->viewport(), Qt::LeftButton, {},
+                                      llista->visualItemRect(item).center());
+                } else if (tecles == QLatin1String("Home Down")) {
                     QTest::keyClick(llista, Qt::Key_Home);
                     QTest::keyClick(llista, Qt::Key_Down);
                 } else {
