@@ -53,7 +53,8 @@ casa=$(mktemp -d)
 trap 'rm -rf "$casa"' EXIT
 # The desktop's speech service is pointed at a port nobody serves, so that
 # a speech-dispatcher on this machine neither starts nor slows the check.
-(cd "$casa" && exec env HOME="$casa" XDG_CONFIG_HOME="$casa/config" XDG_RUNTIME_DIR="$casa" \
+# A process group of its own, so that whatever it forks ends with it.
+(cd "$casa" && exec setsid env HOME="$casa" XDG_CONFIG_HOME="$casa/config" XDG_RUNTIME_DIR="$casa" \
     SPEECHD_ADDRESS=inet_socket:127.0.0.1:9 QT_QPA_PLATFORM=offscreen \
     "$programa" > "$casa/sortida" 2>&1) &
 pid=$!
@@ -67,7 +68,7 @@ for _ in $(seq 600); do
     kill -0 "$pid" 2> /dev/null || break
     sleep 0.1
 done
-kill "$pid" 2> /dev/null || true
+kill -- "-$pid" 2> /dev/null || true
 wait "$pid" 2> /dev/null || true
 ((trobada)) || falla "the unpacked program did not load $biblioteca: $(cat "$casa/sortida")"
 # The options window looks for its help pages in ../share/trimbol/ajuda.
