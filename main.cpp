@@ -1,45 +1,58 @@
 #include "Arrencada.h"
 #include "FitxerConfiguracio.h"
 #include "Fonts.h"
+#include "GuardaPantalla.h"
+#include "LiniaOrdres.h"
 #include "PrecarregaMotors.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
-#include <cstring>
+#include <memory>
 
-namespace {
-
-// Answers --help and --version in the terminal, without opening a window.
-bool RespondreTerminal(int argc, char *argv[])
+namespace
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("trimbol %s\n", TRIMBOL_VERSIO);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage: trimbol [--help] [--version]\n\n"
-                        "An arithmetic drill with a large keypad, reading aloud in Catalan or\n"
-                        "Spanish, switch scanning and two timed games.\n\n"
-                        "Settings are kept in trimbol.ini beside the program when that folder is\n"
-                        "writable, otherwise in the user's configuration folder.\n");
-            return true;
-        }
-    }
-    return false;
+
+QStringList Arguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// The display Qt will try, empty when none is set.
+QString PantallaDemanada()
+{
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const QString valor = qEnvironmentVariable(variable); !valor.isEmpty())
+            return valor;
+    return {};
+}
+
+std::unique_ptr<QApplication> CrearAplicacio(int &argc, char *argv[], const QStringList &idiomes)
+{
+    const GuardaPantalla guarda(LiniaOrdres::SenseEscriptori(idiomes, PantallaDemanada()));
+    return std::make_unique<QApplication>(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (RespondreTerminal(argc, argv))
-        return 0;
-    QApplication app(argc, argv);
+    const QString versio = QStringLiteral(TRIMBOL_VERSIO);
+    const QStringList idiomes = QLocale::system().uiLanguages();
+    const LiniaOrdres linia(Arguments(argc, argv), idiomes, versio);
+    if (!linia.ObrirFinestra()) {
+        std::fputs(linia.Sortida().toLocal8Bit().constData(), stdout);
+        std::fputs(linia.Error().toLocal8Bit().constData(), stderr);
+        return linia.CodiSortida();
+    }
+    const auto app = CrearAplicacio(argc, argv, idiomes);
     const PrecarregaMotors precarrega;
     QApplication::setApplicationName(QStringLiteral("trimbol"));
-    QApplication::setApplicationVersion(QStringLiteral(TRIMBOL_VERSIO));
+    QApplication::setApplicationVersion(versio);
     RegistrarFonts();
     Arrencada arrencada(FitxerConfiguracio::camiPrograma(QStringLiteral("trimbol.ini")));
     arrencada.Iniciar();

@@ -12,6 +12,7 @@ packages=(
     libgl-dev libespeak-ng-dev espeak-ng-data
     fonts-open-sans fonts-comic-neue fonts-crosextra-carlito
     clang libclang-rt-14-dev libbenchmark-dev
+    librsvg2-bin dpkg-dev appstream desktop-file-utils
 )
 
 missing=()
