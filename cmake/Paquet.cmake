@@ -18,7 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libespeak-ng1 (>= 1.49), espeak-ng-data, fonts-crosextra-carlito, fonts-open-sans, fonts-comic-neue, fonts-dejavu-core, qt6-speech-speechd-plugin, qt6-speech-flite-plugin, qt6-qpa-plugins")
+    "libespeak-ng1 (>= 1.49), espeak-ng-data, fonts-crosextra-carlito, fonts-open-sans, fonts-comic-neue, fonts-dejavu-core, qt6-speech-flite-plugin, qt6-qpa-plugins")
 # Without a running speech service its engine is simply absent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 
 namespace
 {
@@ -36,14 +37,24 @@ bool UPCTVFuncions::CarregarUPCTV()
         return true;
     if (!m_fitxer.isEmpty())
         return Carregar(m_fitxer);
-    // The program's folder first, then where an installation puts it.
-    const QString dir = QCoreApplication::applicationDirPath();
-    for (const QString &propi : {dir + QLatin1Char('/') + kNomFitxer,
-                                 dir + QStringLiteral("/../lib/trimbol/") + kNomFitxer})
-        if (QFileInfo::exists(propi) && Carregar(propi))
+    for (const QString &cami : Candidats(QCoreApplication::applicationDirPath()))
+        if (QFileInfo::exists(cami) && Carregar(cami))
             return true;
-    // A bare name: the dynamic loader searches the system's library path only.
-    return Carregar(QStringLiteral("upctv"));
+    return false;
+}
+
+QStringList UPCTVFuncions::Candidats(const QString &dirPrograma)
+{
+    // The program's folder first, then where an installation puts it, then
+    // the system's library folders. Always a full path: a bare name would
+    // let the loader search LD_LIBRARY_PATH, whose empty entries mean the
+    // current folder.
+    QStringList camins{dirPrograma + QLatin1Char('/') + kNomFitxer,
+                       dirPrograma + QStringLiteral("/../lib/trimbol/") + kNomFitxer};
+    for (const QString &sistema : {QLibraryInfo::path(QLibraryInfo::LibrariesPath),
+                                   QStringLiteral("/usr/local/lib"), QStringLiteral("/usr/lib")})
+        camins.append(sistema + QLatin1Char('/') + kNomFitxer);
+    return camins;
 }
 
 bool UPCTVFuncions::Carregar(const QString &cami)

@@ -4,6 +4,7 @@
 
 #include <QLibrary>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -21,6 +22,8 @@ public:
 
     // Loads exactly this file from now on instead of searching (tests).
     void setFitxer(const QString &cami) { m_fitxer = cami; }
+    // Where the library is looked for, in order, for a program in that folder.
+    static QStringList Candidats(const QString &dirPrograma);
 
     bool Carregada() const { return m_f.status != nullptr; }
 

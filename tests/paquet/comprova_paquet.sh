@@ -85,8 +85,7 @@ done
 
 depen=$(dpkg-deb -f "$deb" Depends)
 for d in libespeak-ng1 espeak-ng-data fonts-crosextra-carlito fonts-open-sans fonts-comic-neue \
-    qt6-speech-speechd-plugin qt6-speech-flite-plugin qt6-qpa-plugins libqt6widgets6 \
-    libqt6texttospeech6; do
+    qt6-speech-flite-plugin qt6-qpa-plugins libqt6widgets6 libqt6texttospeech6 libspeechd2; do
     [[ ", $depen," == *", $d"[\ ,]* ]] || falla "Depends lacks $d: $depen"
 done
 if grep -qE 'libqt6test|cmake|ninja|-dev\b|libbenchmark|clang|gcc-[0-9]|g\+\+' <<< "$depen"; then

@@ -20,6 +20,7 @@ private slots:
     void textPerAlMotor();
     void parlarAturaLlegeixIEspera();
     void parlarSenseBiblioteca();
+    void nomesCaminsComplets();
     void bibliotecaIncompleta();
     void canviDeVeu_data();
     void canviDeVeu();
@@ -107,6 +108,20 @@ void TestUPCTVFuncions::parlarSenseBiblioteca()
     upctv.Aturar();
     QVERIFY(!upctv.Carregada());
     QVERIFY(Registre().isEmpty());
+}
+
+// The engine library is looked for beside the program, then where an
+// installation puts it, then in the system's folders: always by full path,
+// so an empty entry of LD_LIBRARY_PATH cannot bring in the current folder.
+void TestUPCTVFuncions::nomesCaminsComplets()
+{
+    const QStringList camins = UPCTVFuncions::Candidats(QStringLiteral("/opt/t/bin"));
+    QCOMPARE(camins.value(0), QStringLiteral("/opt/t/bin/libupctv.so"));
+    QCOMPARE(camins.value(1), QStringLiteral("/opt/t/bin/../lib/trimbol/libupctv.so"));
+    QVERIFY(camins.size() > 2);
+    for (const QString &cami : camins)
+        QVERIFY2(cami.startsWith(QLatin1Char('/')) && cami.endsWith(QLatin1String("/libupctv.so")),
+                 qPrintable(cami));
 }
 
 void TestUPCTVFuncions::bibliotecaIncompleta()
