@@ -215,31 +215,25 @@ void MotorsDeVeu::TimerTreureFinestraUPCTVTimer()
         TimerTreureFinestraUPCTV->stop();
 }
 
-void MotorsDeVeu::Parlar(int p, const QString &text)
-{
-    const Grup grup = GrupDe(p);
-    if (grup == Grup::UPCTV) {
-        m_upctv.UPCTVParlar(text);
-        return;
-    }
-    ObjecteVeu *objecte = ObjecteDelGrup(grup);
-    Protegir([&] {
-        if (objecte)
-            objecte->Speak(text, ObjecteVeu::kAsincron);
-    });
-}
+void MotorsDeVeu::Parlar(int p, const QString &text) { Dir(p, text, false); }
 
-void MotorsDeVeu::Anunciar(int p, const QString &text)
+void MotorsDeVeu::Anunciar(int p, const QString &text) { Dir(p, text, true); }
+
+void MotorsDeVeu::Dir(int p, const QString &text, bool tallar)
 {
     const Grup grup = GrupDe(p);
     if (grup == Grup::UPCTV) {
-        m_upctv.Llegir(text);
+        if (tallar)
+            m_upctv.Llegir(text);
+        else
+            m_upctv.UPCTVParlar(text);
         return;
     }
     ObjecteVeu *objecte = ObjecteDelGrup(grup);
+    const int flags = ObjecteVeu::kAsincron | (tallar ? ObjecteVeu::kBuidarAbans : 0);
     Protegir([&] {
         if (objecte)
-            objecte->Speak(text, ObjecteVeu::kAsincron | ObjecteVeu::kBuidarAbans);
+            objecte->Speak(text, flags);
     });
 }
 

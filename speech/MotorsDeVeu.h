@@ -97,6 +97,9 @@ private:
     static void Llistar(const QString &classe, const QString &prefix,
                         std::unique_ptr<ObjecteVeu> &objecte, int &nombre, bool &disponible,
                         QStringList &entrades);
+    // Says a text with the engine of position p; `tallar` cuts off what is
+    // being said instead of queueing behind it.
+    void Dir(int p, const QString &text, bool tallar);
     void AplicarVeu(ObjecteVeu *objecte, int lloc);
     void AplicarUPCTV(int entrada);
     void EscriureTipus(const QString &tipus, const int *lloc);
