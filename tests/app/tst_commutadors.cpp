@@ -79,15 +79,6 @@ class TestCommutadors : public QObject
         return false;
     }
 
-    QStringList Dit() const
-    {
-        QStringList dit;
-        for (const QString &crida : veu->registre)
-            if (crida.startsWith(QLatin1String("Speak ")))
-                dit << crida.mid(6);
-        return dit;
-    }
-
 private slots:
     void init()
     {
@@ -188,13 +179,13 @@ private slots:
         QStringList esperat;
         for (const QString &text : dit)
             esperat << text + QStringLiteral(" 3");
-        QCOMPARE(Dit(), esperat);
+        QCOMPARE(veu->dit(), esperat);
 
         // Unticked, the scan is silent again.
         marcar(f.opcions.ui->CheckBoxLlegirTecles);
         veu->registre.clear();
         f.principal.escaneig().TimerEscaneigTimer();
-        QVERIFY(Dit().isEmpty());
+        QVERIFY(veu->dit().isEmpty());
     }
 };
 

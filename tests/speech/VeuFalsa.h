@@ -17,6 +17,16 @@ struct ConfiguracioVeuFalsa {
     bool fallarEnSpeak = false;
     int preguntesLlista = 0; // GetVoices calls so far, of every object of the class
     QStringList registre;
+
+    // The texts spoken, each followed by its flags.
+    QStringList dit() const
+    {
+        QStringList textos;
+        for (const QString &crida : registre)
+            if (crida.startsWith(QLatin1String("Speak ")))
+                textos << crida.mid(6);
+        return textos;
+    }
 };
 
 class VeuFalsa : public ObjecteVeu
