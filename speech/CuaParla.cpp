@@ -1,5 +1,7 @@
 #include "CuaParla.h"
 
+#include "ErrorVeu.h"
+
 #include <algorithm>
 
 void CuaParla::Afegir(const QString &text)
@@ -19,6 +21,16 @@ void CuaParla::DirAra(const QString &text)
 void CuaParla::Saltar(int nombre)
 {
     m_pendents.remove(0, std::min<qsizetype>(std::max(nombre, 0), m_pendents.size()));
+}
+
+bool CuaParla::SaltarFrases(const QString &tipus, int nombre)
+{
+    if (tipus.compare(QLatin1String("Sentence"), Qt::CaseInsensitive) != 0 || nombre < 0)
+        throw ErrorVeu("only skipping forward by sentences is possible");
+    if (nombre == 0)
+        return false;
+    Saltar(nombre - 1);
+    return true;
 }
 
 void CuaParla::EstatCanviat(QTextToSpeech::State estat)

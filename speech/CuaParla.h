@@ -21,6 +21,11 @@ public:
     // Drops up to `nombre` waiting texts, the first ones; the caller
     // silences the engine, and the next text follows when it reports ready.
     void Saltar(int nombre);
+    // A voice object's Skip: `nombre` sentences forward, each text counting
+    // as one. Drops the waiting texts among them and answers whether the
+    // text being said must be cut off too. Throws ErrorVeu for any other unit
+    // or a count below zero.
+    bool SaltarFrases(const QString &tipus, int nombre);
     void EstatCanviat(QTextToSpeech::State estat);
 
     bool Ocupada() const { return m_parlant || !m_pendents.isEmpty(); }

@@ -93,12 +93,6 @@ void VeuSpeechd::Speak(const QString &text, int flags)
 
 void VeuSpeechd::Skip(const QString &tipus, int nombre)
 {
-    if (tipus.compare(QLatin1String("Sentence"), Qt::CaseInsensitive) != 0 || nombre < 0)
-        throw ErrorVeu("only skipping forward by sentences is possible");
-    if (nombre == 0)
-        return;
-    // Each text counts as one sentence: the one being said is cut off and
-    // the next nombre - 1 waiting texts are dropped.
-    m_cua.Saltar(nombre - 1);
-    m_connexio->Cancellar();
+    if (m_cua.SaltarFrases(tipus, nombre))
+        m_connexio->Cancellar();
 }
