@@ -3,7 +3,7 @@
 #include "Fonts.h"
 #include "GuardaPantalla.h"
 #include "LiniaOrdres.h"
-#include "PrecarregaMotors.h"
+#include "PreparacioSpeechd.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
         return linia.CodiSortida();
     }
     const auto app = CrearAplicacio(argc, argv, idiomes);
-    const PrecarregaMotors precarrega;
+    const PreparacioSpeechd preparacio;
     QApplication::setApplicationName(QStringLiteral("trimbol"));
     QApplication::setApplicationVersion(versio);
     RegistrarFonts();

@@ -10,9 +10,10 @@ const QString Trimbol = QStringLiteral("TRIMBOL");
 }
 
 // The options window hides its speech test controls: the program always
-// creates it that way.
+// creates it that way. Its voice list is filled once the splash is up, so
+// that the desktop's speech service has until then to answer.
 Arrencada::Arrencada(const QString &camiConfiguracio)
-    : FormTTS(FormPrincipal, camiConfiguracio, /*ocultarProvesVeu=*/true)
+    : FormTTS(FormPrincipal, camiConfiguracio, /*ocultarProvesVeu=*/true, TFormTTS::Veus::Despres)
 {
     FormPrincipal.setFinestres(&AboutBox, &FormJocs, &FormTTS);
 }
@@ -22,6 +23,9 @@ void Arrencada::Iniciar(int duradaSplash)
     FormPrincipal.show();
     AboutBox.MostrarSplash(duradaSplash);
     RestaurarOpcions();
+    // After the language: with no voice stored, the first voice of the
+    // learner's language speaks.
+    FormTTS.PrepararVeus();
     FormTTS.RadioButtonTM1XClick();
     // The restart above wrote a header: the record starts empty all the same.
     FormPrincipal.BuidarRegistre();

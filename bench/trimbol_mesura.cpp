@@ -12,7 +12,7 @@
 #include "FitxerConfiguracio.h"
 #include "Fonts.h"
 #include "MesuraProces.h"
-#include "PrecarregaMotors.h"
+#include "PreparacioSpeechd.h"
 #include "RegistreVeus.h"
 #include "TFormTTSUi.h"
 
@@ -74,9 +74,9 @@ int main(int argc, char *argv[])
     const bool senseMotors = opcio("sensemotors");
     const bool ambSplash = opcio("splash");
     QApplication app(argc, argv);
-    std::optional<PrecarregaMotors> precarrega;
+    std::optional<PreparacioSpeechd> preparacio;
     if (!senseMotors)
-        precarrega.emplace();
+        preparacio.emplace();
     RegistrarFonts();
     if (senseMotors)
         for (const char *classe : {"Speech.SpVoice", "SAPI.SpVoice"})

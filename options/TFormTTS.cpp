@@ -19,12 +19,18 @@ const QString Accessibilitat = QStringLiteral("Accessibilitat");
 const QString SI = QStringLiteral("SI");
 const QString NO = QStringLiteral("NO");
 const QString ClauLlegirTecles = QStringLiteral("LlegirTecles");
+const QString Tts = QStringLiteral("tts");
+const QString ClauNumero = QStringLiteral("Numero sintetitzador");
+// The entry's text and whether the learner chose it: the place alone points
+// at another voice once the list changes.
+const QString ClauNom = QStringLiteral("Nom sintetitzador");
+const QString ClauTriat = QStringLiteral("Sintetitzador triat");
 
 QString siNo(bool valor) { return valor ? SI : NO; }
 } // namespace
 
 TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio,
-                   bool ocultarProvesVeu, QWidget *parent)
+                   bool ocultarProvesVeu, Veus veus, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFormTTS>()), Motors(new MotorsDeVeu(m_fitxer, this)),
       OcultarProvesVeu(ocultarProvesVeu), m_principal(principal), m_fitxer(camiConfiguracio)
 {
@@ -45,6 +51,8 @@ TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio
     PrepararTeclatInstalar();
     connectarControls();
     FormCreate();
+    if (veus == Veus::AlCrear)
+        PrepararVeus();
 }
 
 // The engine library is freed when the window goes, at program end.
@@ -117,9 +125,8 @@ template <typename F> void TFormTTS::ambEscriptura(F &&f)
 
 void TFormTTS::FormCreate()
 {
-    // The settings file object already exists: it is a member.
-    PrepararVeus(m_fitxer.ReadString(QStringLiteral("tts"), QStringLiteral("Numero sintetitzador"),
-                                     QStringLiteral("-1")));
+    // The settings file object already exists: it is a member. The voice
+    // list is filled by PrepararVeus().
     if (OcultarProvesVeu) {
         ui->ButtonParlar->hide();
         ui->ButtonCalla->hide();
@@ -134,8 +141,11 @@ void TFormTTS::FormCreate()
         m_fitxer.ReadString(Accessibilitat, ClauLlegirTecles, NO) == SI);
 }
 
-void TFormTTS::PrepararVeus(const QString &eleccioGuardada)
+void TFormTTS::PrepararVeus()
 {
+    if (m_veusPreparades)
+        return;
+    m_veusPreparades = true;
     QListWidget *llista = ui->ListBoxMotorsDeVeu;
     const QSignalBlocker bloqueig(llista);
     llista->addItems(Motors->LlistarVeus());
@@ -152,11 +162,50 @@ void TFormTTS::PrepararVeus(const QString &eleccioGuardada)
         ui->ButtonWav->hide();
         return;
     }
-    const MotorsDeVeu::Restauracio eleccio =
-        MotorsDeVeu::RestaurarEleccio(eleccioGuardada, llista->count());
-    llista->setCurrentRow(eleccio.fila);
+    RestaurarVeu();
+}
+
+static QLocale::Language LlenguaInterficie(const Ui::TFormTTS &ui)
+{
+    return ui.CheckBoxMenuCastellano->isChecked() ? QLocale::Spanish : QLocale::Catalan;
+}
+
+void TFormTTS::RestaurarVeu()
+{
+    const QString nom = m_fitxer.ReadString(Tts, ClauNom, QString());
+    const MotorsDeVeu::Restauracio eleccio = Motors->Restaurar(
+        nom, m_fitxer.ReadString(Tts, ClauNumero, QStringLiteral("-1")), LlenguaInterficie(*ui));
+    m_eleccioPerduda = eleccio.perduda;
+    m_triadaAMa = !nom.isEmpty() && !eleccio.perduda &&
+                  m_fitxer.ReadString(Tts, ClauTriat, NO) == SI;
+    ui->ListBoxMotorsDeVeu->setCurrentRow(eleccio.fila);
     if (eleccio.aplicar)
-        ambEscriptura([this] { Motors->ListBoxMotorsDeVeuClick(PosicioVeu()); });
+        ambEscriptura([this, &eleccio] {
+            Motors->ListBoxMotorsDeVeuClick(PosicioVeu(), !eleccio.automatica);
+        });
+}
+
+void TFormTTS::TriarIAplicar(int fila)
+{
+    {
+        const QSignalBlocker bloqueig(ui->ListBoxMotorsDeVeu);
+        ui->ListBoxMotorsDeVeu->setCurrentRow(fila);
+    }
+    ambEscriptura([this] { Motors->ListBoxMotorsDeVeuClick(PosicioVeu(), false); });
+}
+
+void TFormTTS::SeguirLlengua()
+{
+    if (!m_veusPreparades || m_triadaAMa)
+        return;
+    const QLocale::Language llengua = LlenguaInterficie(*ui);
+    const QLocale::Language actual = Motors->LlenguaDe(PosicioVeu());
+    // A voice of unknown language is left alone: it may well speak it.
+    if (actual == llengua || (actual != QLocale::Catalan && actual != QLocale::Spanish))
+        return;
+    const int primera = Motors->PrimeraVeuDe(llengua);
+    if (primera >= 0)
+        TriarIAplicar(primera);
 }
 
 int TFormTTS::PosicioVeu() const
@@ -168,6 +217,8 @@ int TFormTTS::PosicioVeu() const
 
 void TFormTTS::ListBoxMotorsDeVeuClick()
 {
+    m_triadaAMa = true;
+    m_eleccioPerduda = false;
     ambEscriptura([this] { Motors->ListBoxMotorsDeVeuClick(PosicioVeu()); });
 }
 
@@ -209,8 +260,11 @@ void TFormTTS::EscriureVeuTriada()
     if (!Motors->HiHaEntrades())
         return;
     const int p = PosicioVeu();
-    m_fitxer.WriteString(QStringLiteral("tts"), QStringLiteral("Numero sintetitzador"),
-                         QString::number(p));
+    m_fitxer.WriteString(Tts, ClauNumero, QString::number(p));
+    if (!m_eleccioPerduda) {
+        m_fitxer.WriteString(Tts, ClauNom, Motors->Entrada(p));
+        m_fitxer.WriteString(Tts, ClauTriat, siNo(m_triadaAMa));
+    }
     const QString tipus = Motors->TipusSintetitzador(p);
     if (!tipus.isEmpty())
         m_fitxer.WriteString(QStringLiteral("tts to Wav"), QStringLiteral("Tipus de sintetitzador"),
@@ -313,6 +367,7 @@ void TFormTTS::CheckBoxMenuCastellanoClick()
         m_principal.MenuCastellaClick();
     else
         m_principal.MenuCatalaClick();
+    SeguirLlengua();
 }
 
 void TFormTTS::CheckBoxEscaneigClick()

@@ -25,9 +25,13 @@ class TFormTTS : public QDialog
 public:
     // How the window was left.
     enum Mode { ModeNormal = 0, ModeJoc1 = 1, ModeJoc2 = 2, ModeSortir = 3 };
+    // When the voice list is filled: while the window is created, or later,
+    // by PrepararVeus(), so that the program's first window does not wait
+    // for the desktop's speech service.
+    enum class Veus { AlCrear, Despres };
 
     TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio, bool ocultarProvesVeu,
-             QWidget *parent = nullptr);
+             Veus veus = Veus::AlCrear, QWidget *parent = nullptr);
     ~TFormTTS() override;
 
     ::FitxerConfiguracio &configuracio() { return m_fitxer; }
@@ -41,6 +45,10 @@ public:
     int IntervalEscaneig() const;
     QString TitolJoc1() const;
     QString TitolJoc2() const;
+
+    // Fills the voice list and restores the stored voice, for the interface
+    // language in use; runs once.
+    void PrepararVeus();
 
     // Says a text with the engine of the selected voice.
     void Parlar(const QString &text);
@@ -110,7 +118,12 @@ private:
     // "Com instal·lar sintetitzadors de veu?" works from the keyboard too.
     void PrepararTeclatInstalar();
     bool EventInstalar(QEvent *event);
-    void PrepararVeus(const QString &eleccioGuardada);
+    void RestaurarVeu();
+    // After a change of interface language: a voice that cannot speak the
+    // new language gives way to the first one that can, unless the learner
+    // chose it.
+    void SeguirLlengua();
+    void TriarIAplicar(int fila);
     void EscriureVeuTriada();
     int PosicioVeu() const;
     // Runs a handler that writes settings; a refused write is reported and
@@ -121,4 +134,10 @@ private:
     ::FitxerConfiguracio m_fitxer;
     // The voice selected when the mouse went down on the list.
     int m_filaAbansClic = -1;
+    bool m_veusPreparades = false;
+    // The voice in use was chosen in the list, not by the program.
+    bool m_triadaAMa = false;
+    // The stored voice is not in the list this run: what is stored about it
+    // is kept for the next one.
+    bool m_eleccioPerduda = false;
 };

@@ -20,17 +20,18 @@ namespace
 constexpr int kPortPerDefecte = 6560;
 
 // Open connections by the client number the service gave them: the client
-// library's notices carry that number and nothing else of ours.
+// library's notices carry that number and nothing else of ours. Never
+// destroyed: a connection left to a service that hangs may outlive main().
 std::mutex &MutexConnexions()
 {
-    static std::mutex mutex;
-    return mutex;
+    static auto *mutex = new std::mutex;
+    return *mutex;
 }
 
 std::map<int, ConnexioSpeechd *> &Connexions()
 {
-    static std::map<int, ConnexioSpeechd *> connexions;
-    return connexions;
+    static auto *connexions = new std::map<int, ConnexioSpeechd *>;
+    return *connexions;
 }
 
 void Notificacio(size_t missatge, size_t client, SPDNotificationType tipus)
@@ -129,7 +130,6 @@ ConnexioSpeechd::ConnexioSpeechd(const QProcessEnvironment &entorn)
     if (!m_client->spd)
         throw ErrorVeu("speech service unreachable");
     m_numero = spd_get_client_id(m_client->spd);
-    m_socol = Socol(adreca.get());
 }
 
 ConnexioSpeechd::~ConnexioSpeechd()
@@ -151,20 +151,38 @@ QString ConnexioSpeechd::Descripcio(const QString &nom, const QLocale &locale)
              QLocale::territoryToString(locale.territory()));
 }
 
-QList<LlistaSsip::VeuSsip> ConnexioSpeechd::VeusDelModul(const char *modul)
+QList<Veu> ConnexioSpeechd::VeusDelPrograma(const QList<LlistaSsip::VeuSsip> &veus)
 {
-    if (!m_socol.isEmpty())
-        if (auto veus = LlistaSsip::Veus(m_socol, modul))
-            return *veus;
-    // A network address, or a service that would not answer the direct ask.
-    QList<LlistaSsip::VeuSsip> veus;
-    if (spd_set_output_module(m_client->spd, modul) != 0)
-        return veus;
-    const std::unique_ptr<SPDVoice *[], Alliberar> llista(spd_list_synthesis_voices(m_client->spd));
-    for (SPDVoice **veu = llista.get(); veu && *veu; ++veu)
-        veus.append(LlistaSsip::VeuSsip{(*veu)->name ? (*veu)->name : "",
-                                        (*veu)->language ? (*veu)->language : ""});
-    return veus;
+    // Thousands of voices share a few dozen language codes.
+    QHash<QByteArray, QLocale> locales;
+    QList<Veu> catalanes;
+    QList<Veu> espanyoles;
+    for (const LlistaSsip::VeuSsip &veu : veus) {
+        auto locale = locales.find(veu.llengua);
+        if (locale == locales.end())
+            locale = locales.insert(veu.llengua, QLocale(QString::fromLatin1(veu.llengua)));
+        // An empty or unknown code reads as the C locale: no language of ours.
+        if (veu.llengua.isEmpty())
+            continue;
+        QList<Veu> *grup = locale->language() == QLocale::Catalan   ? &catalanes
+                           : locale->language() == QLocale::Spanish ? &espanyoles
+                                                                    : nullptr;
+        if (!grup)
+            continue;
+        const QString nom = QString::fromUtf8(veu.nom);
+        grup->append(Veu(Descripcio(nom, *locale), nom, *locale, QString::fromUtf8(veu.modul)));
+    }
+    return catalanes + espanyoles;
+}
+
+QByteArray ConnexioSpeechd::SocolLocal(const QProcessEnvironment &entorn)
+{
+    try {
+        const Adreca adreca = LlegirAdreca(entorn.value(QStringLiteral("SPEECHD_ADDRESS")));
+        return Socol(adreca.get());
+    } catch (const ErrorVeu &) {
+        return {};
+    }
 }
 
 QList<Veu> ConnexioSpeechd::Veus()
@@ -173,24 +191,19 @@ QList<Veu> ConnexioSpeechd::Veus()
     if (!moduls)
         throw ErrorVeu("the speech service lists no modules");
     const std::unique_ptr<char, Alliberar> actual(spd_get_output_module(m_client->spd));
-    // Thousands of voices share a few dozen language codes.
-    QHash<QByteArray, QLocale> locales;
-    QList<Veu> veus;
+    QList<LlistaSsip::VeuSsip> veus;
     for (char **modul = moduls.get(); *modul; ++modul) {
-        const QString nomModul = QString::fromUtf8(*modul);
-        const QList<LlistaSsip::VeuSsip> delModul = VeusDelModul(*modul);
-        veus.reserve(veus.size() + delModul.size());
-        for (const LlistaSsip::VeuSsip &veu : delModul) {
-            auto locale = locales.find(veu.llengua);
-            if (locale == locales.end())
-                locale = locales.insert(veu.llengua, QLocale(QString::fromLatin1(veu.llengua)));
-            const QString nom = QString::fromUtf8(veu.nom);
-            veus.append(Veu(Descripcio(nom, *locale), nom, *locale, nomModul));
-        }
+        if (spd_set_output_module(m_client->spd, *modul) != 0)
+            continue;
+        const std::unique_ptr<SPDVoice *[], Alliberar> llista(
+            spd_list_synthesis_voices(m_client->spd));
+        for (SPDVoice **veu = llista.get(); veu && *veu; ++veu)
+            veus.append(LlistaSsip::VeuSsip{(*veu)->name ? (*veu)->name : "",
+                                            (*veu)->language ? (*veu)->language : "", *modul});
     }
     if (actual)
         spd_set_output_module(m_client->spd, actual.get());
-    return veus;
+    return VeusDelPrograma(veus);
 }
 
 void ConnexioSpeechd::TriarVeu(const Veu &veu)

@@ -11,9 +11,8 @@
 #include <memory>
 
 // One connection to the desktop's speech service (speech-dispatcher)
-// through its client library. The voice list is asked once per output
-// module, in one round trip each, on a connection of its own where the
-// service listens on a local socket (see LlistaSsip).
+// through its client library. Every call may wait for the service without
+// end: only the service's own thread (FilSpeechd) makes them.
 class ConnexioSpeechd
 {
 public:
@@ -28,8 +27,9 @@ public:
     ConnexioSpeechd(const ConnexioSpeechd &) = delete;
     ConnexioSpeechd &operator=(const ConnexioSpeechd &) = delete;
 
-    // Every voice of every output module, module by module in the service's
-    // order; the service's default module is in use again afterwards.
+    // The voices of the program's languages, asked through the client
+    // library (for a service at a network address; see LlistaSsip for the
+    // local socket); the service's default module is in use again afterwards.
     QList<Veu> Veus();
     // Throws ErrorVeu when the service refuses the voice's module or name.
     void TriarVeu(const Veu &veu);
@@ -45,6 +45,15 @@ public:
     // "name - Language (Territory)", the language from the voice's code.
     static QString Descripcio(const QString &nom, const QLocale &locale);
 
+    // The voices that speak Catalan or Spanish, the program's languages:
+    // Catalan first, each language in the service's order. A desktop with
+    // espeak-ng reports thirteen thousand voices in every language.
+    static QList<Veu> VeusDelPrograma(const QList<LlistaSsip::VeuSsip> &veus);
+
+    // The local socket the client library connects to with this
+    // environment; empty for a network address.
+    static QByteArray SocolLocal(const QProcessEnvironment &entorn);
+
     // Hands a notice of client `client` to its connection, if it is still open.
     static void Avisar(int client, int missatge, Avis avis);
 
@@ -52,10 +61,7 @@ private:
     // The client library's connection (its type has no name to declare).
     struct Client;
 
-    QList<LlistaSsip::VeuSsip> VeusDelModul(const char *modul);
-
     std::unique_ptr<Client> m_client;
-    QByteArray m_socol; // the service's local socket; empty for a network address
     int m_numero = -1;
     Receptor m_receptor;
 };

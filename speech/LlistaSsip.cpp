@@ -2,6 +2,8 @@
 
 #include "ErrorVeu.h"
 
+#include <QDeadlineTimer>
+
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -11,23 +13,21 @@
 namespace
 {
 
-constexpr int kEsperaSegons = 30;
-
-// A blocking local socket that closes itself.
+// A blocking local socket that closes itself, and whose every operation
+// ends by a deadline: a service that stops answering must not hold anyone.
 class Socol
 {
 public:
-    explicit Socol(const QByteArray &cami) : m_fd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0))
+    Socol(const QByteArray &cami, QDeadlineTimer limit)
+        : m_fd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)), m_limit(limit)
     {
         sockaddr_un adreca{};
         adreca.sun_family = AF_UNIX;
         if (m_fd < 0 || cami.size() >= qsizetype(sizeof adreca.sun_path))
             throw ErrorVeu("no socket");
         std::memcpy(adreca.sun_path, cami.constData(), cami.size());
-        // A service that stops answering must not stop the program.
-        const timeval espera{kEsperaSegons, 0};
-        setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &espera, sizeof espera);
-        setsockopt(m_fd, SOL_SOCKET, SO_SNDTIMEO, &espera, sizeof espera);
+        // A service whose queue of connections is full makes connect wait.
+        Limitar(SO_SNDTIMEO);
         if (connect(m_fd, reinterpret_cast<sockaddr *>(&adreca), sizeof adreca) != 0)
             throw ErrorVeu("no service at the socket");
     }
@@ -42,6 +42,7 @@ public:
     void Escriure(const QByteArray &ordre)
     {
         const QByteArray linia = ordre + "\r\n";
+        Limitar(SO_SNDTIMEO);
         if (send(m_fd, linia.constData(), linia.size(), MSG_NOSIGNAL) != linia.size())
             throw ErrorVeu("the service went away");
     }
@@ -49,14 +50,16 @@ public:
     void Llegir(QByteArray &dades)
     {
         char bloc[65536];
+        Limitar(SO_RCVTIMEO);
         const ssize_t llegits = recv(m_fd, bloc, sizeof bloc, 0);
         if (llegits <= 0)
             throw ErrorVeu("the service went away");
         dades.append(bloc, llegits);
     }
     // The reply to one command: its last line, the one whose code is
-    // followed by a blank.
-    QByteArray Resposta(QByteArray &dades)
+    // followed by a blank; the lines before it go to `linies` without
+    // their code.
+    QByteArray Resposta(QByteArray &dades, QList<QByteArray> *linies = nullptr)
     {
         for (;;) {
             qsizetype fi;
@@ -65,13 +68,27 @@ public:
                 dades.remove(0, fi + 2);
                 if (linia.size() > 3 && linia[3] == ' ')
                     return linia;
+                if (linies && linia.size() > 4)
+                    linies->append(linia.mid(4));
             }
             Llegir(dades);
         }
     }
 
 private:
+    // The time left, as the socket's timeout for sending or receiving.
+    void Limitar(int opcio)
+    {
+        const qint64 resta = m_limit.remainingTime();
+        if (resta == 0)
+            throw ErrorVeu("the service took too long");
+        const timeval espera{static_cast<time_t>(resta / 1000),
+                             static_cast<suseconds_t>(resta % 1000 * 1000)};
+        setsockopt(m_fd, SOL_SOCKET, opcio, &espera, sizeof espera);
+    }
+
     int m_fd;
+    QDeadlineTimer m_limit;
 };
 
 bool Correcta(const QByteArray &linia)
@@ -102,31 +119,42 @@ bool Analitzar(QByteArray &dades, QList<VeuSsip> &veus)
         const qsizetype tab1 = camps.indexOf('\t');
         const qsizetype tab2 = tab1 < 0 ? -1 : camps.sliced(tab1 + 1).indexOf('\t');
         if (tab1 < 0)
-            veus.append(VeuSsip{camps.toByteArray(), {}});
+            veus.append(VeuSsip{camps.toByteArray(), {}, {}});
         else
             veus.append(VeuSsip{
                 camps.first(tab1).toByteArray(),
-                (tab2 < 0 ? camps.sliced(tab1 + 1) : camps.sliced(tab1 + 1, tab2)).toByteArray()});
+                (tab2 < 0 ? camps.sliced(tab1 + 1) : camps.sliced(tab1 + 1, tab2)).toByteArray(),
+                {}});
     }
     dades.remove(0, inici);
     return acabada;
 }
 
-std::optional<QList<VeuSsip>> Veus(const QByteArray &socol, const QByteArray &modul)
+std::optional<QList<VeuSsip>> Veus(const QByteArray &socol, int ms)
 {
     try {
-        Socol connexio(socol);
+        Socol connexio(socol, QDeadlineTimer(ms));
         QByteArray dades;
         connexio.Escriure("SET SELF CLIENT_NAME user:trimbol:voices");
         if (!Correcta(connexio.Resposta(dades)))
             return std::nullopt;
-        connexio.Escriure("SET SELF OUTPUT_MODULE " + modul);
-        if (!Correcta(connexio.Resposta(dades)))
+        connexio.Escriure("LIST OUTPUT_MODULES");
+        QList<QByteArray> moduls;
+        if (!Correcta(connexio.Resposta(dades, &moduls)))
             return std::nullopt;
-        connexio.Escriure("LIST SYNTHESIS_VOICES");
         QList<VeuSsip> veus;
-        while (!Analitzar(dades, veus))
-            connexio.Llegir(dades);
+        for (const QByteArray &modul : moduls) {
+            connexio.Escriure("SET SELF OUTPUT_MODULE " + modul);
+            if (!Correcta(connexio.Resposta(dades)))
+                continue;
+            connexio.Escriure("LIST SYNTHESIS_VOICES");
+            QList<VeuSsip> delModul;
+            while (!Analitzar(dades, delModul))
+                connexio.Llegir(dades);
+            for (VeuSsip &veu : delModul)
+                veu.modul = modul;
+            veus += delModul;
+        }
         connexio.Escriure("QUIT");
         return veus;
     } catch (const ErrorVeu &) {

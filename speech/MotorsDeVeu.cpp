@@ -62,18 +62,18 @@ void MotorsDeVeu::setLectorExtern(std::unique_ptr<LectorExtern> lector)
 
 QStringList MotorsDeVeu::LlistarVeus()
 {
-    QStringList entrades;
-    Llistar(QStringLiteral("Speech.SpVoice"), QString(), VeuMSP, NumVeusMSP, MSPDisponible,
-            entrades);
+    m_entrades.clear();
+    m_llengues.clear();
+    Llistar(QStringLiteral("Speech.SpVoice"), QString(), VeuMSP, NumVeusMSP, MSPDisponible);
     Llistar(QStringLiteral("SAPI.SpVoice"), QStringLiteral("SAPI - "), VeuSAPI, NumVeusSAPI,
-            SAPIDisponible, entrades);
-    return entrades;
+            SAPIDisponible);
+    return m_entrades;
 }
 
 void MotorsDeVeu::Llistar(const QString &classe, const QString &prefix,
-                          std::unique_ptr<ObjecteVeu> &objecte, int &nombre, bool &disponible,
-                          QStringList &entrades)
+                          std::unique_ptr<ObjecteVeu> &objecte, int &nombre, bool &disponible)
 {
+    QStringList &entrades = m_entrades;
     try {
         objecte = RegistreVeus::Crear(classe);
         // One list for the whole listing: asking for it is a round trip to
@@ -84,7 +84,9 @@ void MotorsDeVeu::Llistar(const QString &classe, const QString &prefix,
         // The count follows the entries actually listed, so that positions
         // keep matching groups when the listing breaks off.
         for (int i = 0; i < total; ++i) {
-            entrades.append(prefix + veus.Item(i).GetDescription());
+            const Veu &veu = veus.Item(i);
+            entrades.append(prefix + veu.GetDescription());
+            m_llengues.append(veu.locale().language());
             nombre = i + 1;
         }
     } catch (...) {
@@ -106,7 +108,50 @@ QStringList MotorsDeVeu::PrepararUPCTV()
 {
     IniciarTreureFinestra();
     UPCTVCarregat = CarregarUPCTV();
-    return UPCTVCarregat ? EntradesUPCTV() : QStringList();
+    const QStringList entrades = UPCTVCarregat ? EntradesUPCTV() : QStringList();
+    m_entrades += entrades;
+    return entrades;
+}
+
+QLocale::Language MotorsDeVeu::LlenguaDe(int p) const
+{
+    if (p < 0 || p >= NombreEntrades())
+        return QLocale::AnyLanguage;
+    if (p < NumVeusMSP + NumVeusSAPI)
+        return m_llengues.value(p, QLocale::AnyLanguage);
+    // Home and Dona speak Catalan, Hombre and Mujer Spanish.
+    return p - NumVeusMSP - NumVeusSAPI < 2 ? QLocale::Catalan : QLocale::Spanish;
+}
+
+int MotorsDeVeu::PrimeraVeuDe(QLocale::Language llengua) const
+{
+    const int veus = NumVeusMSP + NumVeusSAPI;
+    for (int p = 0; p < veus; ++p)
+        if (m_llengues.value(p) == llengua)
+            return p;
+    if (!UPCTVCarregat || (llengua != QLocale::Catalan && llengua != QLocale::Spanish))
+        return -1;
+    // "UPCTV - Dona - Català" or "UPCTV - Mujer - Español".
+    return veus + (llengua == QLocale::Catalan ? 1 : 3);
+}
+
+MotorsDeVeu::Restauracio MotorsDeVeu::Restaurar(const QString &nom, const QString &numero,
+                                                QLocale::Language llengua) const
+{
+    const int primera = PrimeraVeuDe(llengua);
+    if (!nom.isEmpty()) {
+        const int fila = m_entrades.indexOf(nom);
+        if (fila >= 0 && fila < NombreEntrades())
+            return {fila, true};
+        return {primera, primera >= 0, true, true};
+    }
+    const Restauracio perNumero = RestaurarEleccio(numero, NombreEntrades());
+    // Nothing stored ("-1"): the first voice of the learner's language
+    // speaks, rather than a voice of whatever language comes first.
+    const bool capGuardada = perNumero.fila == 0 && !perNumero.aplicar;
+    if (capGuardada && primera >= 0)
+        return {primera, true, false, true};
+    return perNumero;
 }
 
 MotorsDeVeu::Restauracio MotorsDeVeu::RestaurarEleccio(const QString &emmagatzemat,
@@ -160,18 +205,20 @@ void MotorsDeVeu::EscriureTipus(const QString &tipus, const int *lloc)
         m_configuracio.WriteString(kSeccioWav, kSintetitzador, QString::number(*lloc));
 }
 
-void MotorsDeVeu::ListBoxMotorsDeVeuClick(int p)
+void MotorsDeVeu::ListBoxMotorsDeVeuClick(int p, bool escriure)
 {
     const Grup grup = GrupDe(p);
     if (grup == Grup::UPCTV) {
         if (!UPCTVCarregat)
             return;
-        EscriureTipus(QStringLiteral("UPCTV"), nullptr);
+        if (escriure)
+            EscriureTipus(QStringLiteral("UPCTV"), nullptr);
         AplicarUPCTV(p - NumVeusMSP - NumVeusSAPI);
         return;
     }
     const int lloc = grup == Grup::MSP ? p : p - NumVeusMSP;
-    EscriureTipus(TipusSintetitzador(p), &lloc);
+    if (escriure)
+        EscriureTipus(TipusSintetitzador(p), &lloc);
     AplicarVeu(ObjecteDelGrup(grup), lloc);
 }
 

@@ -26,10 +26,14 @@ public:
     enum class Grup { MSP, SAPI, UPCTV };
 
     // Which row to select after restoring the stored choice (-1: none) and
-    // whether to apply it then.
+    // whether to apply it then. `perduda`: the stored voice is not in the
+    // list this time (no service, a voice removed), and another stands in.
+    // `automatica`: the program chose the entry, for the learner's language.
     struct Restauracio {
         int fila;
         bool aplicar;
+        bool perduda = false;
+        bool automatica = false;
     };
 
     static inline const QString kTitolFinestraUPCTV =
@@ -49,6 +53,19 @@ public:
     static QStringList EntradesUPCTV();
     // Step 8: the rule for the stored "Numero sintetitzador" text.
     static Restauracio RestaurarEleccio(const QString &emmagatzemat, int nombreEntrades);
+    // The stored choice: the entry of text `nom` when there is one, else the
+    // stored place (a file of an older copy keeps only that). With nothing
+    // stored, or a voice no longer listed, the first voice of `llengua`.
+    Restauracio Restaurar(const QString &nom, const QString &numero,
+                          QLocale::Language llengua) const;
+
+    // The text of entry p, empty outside the list.
+    QString Entrada(int p) const { return m_entrades.value(p); }
+    // The language entry p speaks; AnyLanguage when it is not known.
+    QLocale::Language LlenguaDe(int p) const;
+    // The first entry that speaks `llengua`: a voice of the desktop's
+    // service or engine, else the engine library's female voice; -1 none.
+    int PrimeraVeuDe(QLocale::Language llengua) const;
 
     int NombreEntrades() const;
     bool HiHaEntrades() const { return NombreEntrades() > 0; }
@@ -57,7 +74,9 @@ public:
     // empty when nothing is to be written.
     QString TipusSintetitzador(int p) const;
 
-    void ListBoxMotorsDeVeuClick(int p);
+    // Applies entry p. `escriure` false: the program chose it (the first
+    // voice of the learner's language), and the keys wait for the closing.
+    void ListBoxMotorsDeVeuClick(int p, bool escriure = true);
     void Parlar(int p, const QString &text);
     void Callar(int p);
     // Says a short text at once, cutting off whatever is being said, and
@@ -94,9 +113,8 @@ public:
     QTimer *TimerTreureFinestraUPCTV;
 
 private:
-    static void Llistar(const QString &classe, const QString &prefix,
-                        std::unique_ptr<ObjecteVeu> &objecte, int &nombre, bool &disponible,
-                        QStringList &entrades);
+    void Llistar(const QString &classe, const QString &prefix, std::unique_ptr<ObjecteVeu> &objecte,
+                 int &nombre, bool &disponible);
     // Says a text with the engine of position p; `tallar` cuts off what is
     // being said instead of queueing behind it.
     void Dir(int p, const QString &text, bool tallar);
@@ -110,4 +128,7 @@ private:
     FitxerConfiguracio m_familia;
     UPCTVFuncions m_upctv;
     std::unique_ptr<LectorExtern> m_lector;
+    // The list's entries and the language of each voice of the two objects.
+    QStringList m_entrades;
+    QList<QLocale::Language> m_llengues;
 };

@@ -1,19 +1,17 @@
 #pragma once
 
-#include "ConnexioSpeechd.h"
-
 #include <QProcessEnvironment>
 
-#include <future>
 #include <memory>
 
-class ObjecteVeu;
+class FilSpeechd;
 
-// Connects to the desktop's speech service and takes its voice list on a
-// thread of its own, so that the listing, which takes seconds with
-// thousands of voices, overlaps the building of the windows. While it
-// lives, "Speech.SpVoice" objects are made from its result: the first one
-// waits for it if needed and takes it over, later ones list afresh.
+// Gives the desktop's speech service a head start: from the program's
+// start, its thread connects and lists the voices while the windows are
+// built and the splash is shown, so that the options window, which asks for
+// the list later, seldom waits for it. While it lives, the first
+// "Speech.SpVoice" object is made from that thread and its list, waiting for
+// it at most FilSpeechd::EsperaVeus(); later ones list afresh.
 class PreparacioSpeechd
 {
 public:
@@ -24,14 +22,7 @@ public:
     PreparacioSpeechd &operator=(const PreparacioSpeechd &) = delete;
 
 private:
-    struct Preparat {
-        std::unique_ptr<ConnexioSpeechd> connexio;
-        QList<Veu> veus;
-    };
     struct Estat;
-
-    static Preparat Preparar(const QProcessEnvironment &entorn);
-    static std::unique_ptr<ObjecteVeu> Crear(const std::weak_ptr<Estat> &estat);
 
     std::shared_ptr<Estat> m_estat;
 };

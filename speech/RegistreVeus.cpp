@@ -17,7 +17,7 @@ QHash<QString, RegistreVeus::Fabrica> Inicials()
              return VeuSpeechd::Crear(QProcessEnvironment::systemEnvironment());
          }},
         {QStringLiteral("SAPI.SpVoice"),
-         [] { return std::make_unique<VeuQt>(QStringLiteral("flite")); }},
+         []() -> std::unique_ptr<ObjecteVeu> { return VeuQt::CrearAmbLlengues(); }},
     };
 }
 

@@ -8,8 +8,9 @@
 #include <memory>
 
 // Voice object classes by name. "Speech.SpVoice" starts out bound to the
-// desktop's speech service, "SAPI.SpVoice" to Qt's flite engine; tests bind
-// their own classes.
+// desktop's speech service, "SAPI.SpVoice" to a Qt speech engine with
+// Catalan or Spanish voices, where there is one; tests bind their own
+// classes.
 class RegistreVeus
 {
 public:

@@ -41,18 +41,38 @@ QString VeuQt::Descripcio(const QVoice &veu, const QLocale &locale)
              QLocale::territoryToString(locale.territory()));
 }
 
+std::unique_ptr<VeuQt> VeuQt::CrearAmbLlengues()
+{
+    for (const QString &motor : QTextToSpeech::availableEngines()) {
+        if (motor == QLatin1String("speechd") || motor == QLatin1String("flite"))
+            continue;
+        try {
+            auto objecte = std::make_unique<VeuQt>(motor);
+            if (objecte->GetVoices().Count() > 0)
+                return objecte;
+        } catch (const ErrorVeu &) {
+        }
+    }
+    throw ErrorVeu("no speech engine speaks Catalan or Spanish");
+}
+
 LlistaVeus VeuQt::GetVoices()
 {
     ComprovarEstat();
-    // The engine lists only the voices of its current locale: walk them all,
-    // then put back the locale and voice in use.
+    // The engine lists only the voices of its current locale: walk those of
+    // Catalan, then of Spanish, then put back the locale and voice in use.
     const QLocale localeActual = m_tts->locale();
     const QVoice veuActual = m_tts->voice();
+    const QList<QLocale> locales = m_tts->availableLocales();
     QList<Veu> veus;
-    for (const QLocale &locale : m_tts->availableLocales()) {
-        m_tts->setLocale(locale);
-        for (const QVoice &veu : m_tts->availableVoices())
-            veus.append(Veu(Descripcio(veu, locale), veu.name(), locale));
+    for (const QLocale::Language llengua : {QLocale::Catalan, QLocale::Spanish}) {
+        for (const QLocale &locale : locales) {
+            if (locale.language() != llengua)
+                continue;
+            m_tts->setLocale(locale);
+            for (const QVoice &veu : m_tts->availableVoices())
+                veus.append(Veu(Descripcio(veu, locale), veu.name(), locale));
+        }
     }
     m_tts->setLocale(localeActual);
     m_tts->setVoice(veuActual);

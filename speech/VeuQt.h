@@ -7,13 +7,20 @@
 
 #include <memory>
 
-// A voice object over one engine of Qt TextToSpeech ("flite").
+// A voice object over one engine of Qt TextToSpeech, with the voices of
+// that engine that speak Catalan or Spanish, Catalan first.
 class VeuQt : public ObjecteVeu
 {
 public:
     // Throws ErrorVeu when the engine is not installed or is in its error
     // state.
     explicit VeuQt(const QString &motor);
+
+    // An object over the first engine with Catalan or Spanish voices. The
+    // desktop's speech service has a voice object of its own, and flite
+    // speaks only English (loading it costs megabytes for nothing): neither
+    // is tried. Throws ErrorVeu when no engine serves.
+    static std::unique_ptr<VeuQt> CrearAmbLlengues();
     ~VeuQt() override;
 
     LlistaVeus GetVoices() override;

@@ -3,6 +3,7 @@
 #include "ErrorVeu.h"
 #include "Esperar.h"
 
+#include <QDeadlineTimer>
 #include <QPointer>
 
 #include <algorithm>
@@ -11,27 +12,33 @@ namespace
 {
 
 constexpr int kIntervalEspera = 50;
+// A synchronous Speak waits at most this long, in real milliseconds, for the
+// service to say everything.
+constexpr int kEsperaSincronaMaxima = 30000;
 
 } // namespace
 
-VeuSpeechd::VeuSpeechd(std::unique_ptr<ConnexioSpeechd> connexio, QList<Veu> veus)
+VeuSpeechd::VeuSpeechd(std::unique_ptr<FilSpeechd> fil, QList<Veu> veus)
     : m_veus(std::move(veus)), m_cua([this](const QString &text) { Dir(text); }),
-      m_connexio(std::move(connexio))
+      m_fil(std::move(fil))
 {
-    m_connexio->setReceptor(
-        [receptor = &m_receptor, this](int missatge, ConnexioSpeechd::Avis avis) {
-            QMetaObject::invokeMethod(
-                receptor, [this, missatge, avis] { Avis(missatge, avis); }, Qt::QueuedConnection);
-        });
+    m_fil->setReceptors([this](int missatge) { Numero(missatge); },
+                        [this](int missatge, FilSpeechd::Avis avis) { Avis(missatge, avis); });
 }
 
 VeuSpeechd::~VeuSpeechd() = default;
 
 std::unique_ptr<VeuSpeechd> VeuSpeechd::Crear(const QProcessEnvironment &entorn)
 {
-    auto connexio = std::make_unique<ConnexioSpeechd>(entorn);
-    QList<Veu> veus = connexio->Veus();
-    return std::make_unique<VeuSpeechd>(std::move(connexio), std::move(veus));
+    return Crear(std::make_unique<FilSpeechd>(entorn));
+}
+
+std::unique_ptr<VeuSpeechd> VeuSpeechd::Crear(std::unique_ptr<FilSpeechd> fil)
+{
+    std::optional<QList<Veu>> veus = fil->EsperarVeus(FilSpeechd::EsperaVeus());
+    if (!veus)
+        throw ErrorVeu("no speech service answered");
+    return std::make_unique<VeuSpeechd>(std::move(fil), std::move(*veus));
 }
 
 LlistaVeus VeuSpeechd::GetVoices()
@@ -48,25 +55,38 @@ void VeuSpeechd::setVoice(const Veu &veu)
     });
     if (!llistada)
         throw ErrorVeu("no such voice");
-    m_connexio->TriarVeu(veu);
+    m_fil->TriarVeu(veu);
 }
 
 void VeuSpeechd::Dir(const QString &text)
 {
-    m_missatge = text.trimmed().isEmpty() ? -1 : m_connexio->Dir(text);
-    if (m_missatge < 0) {
+    m_missatge = -1;
+    if (text.trimmed().isEmpty()) {
         // Nothing to wait for: the next text follows, as after an end.
-        QMetaObject::invokeMethod(
-            &m_receptor, [this] { m_cua.EstatCanviat(QTextToSpeech::Ready); },
-            Qt::QueuedConnection);
+        Numero(-1);
+        return;
     }
+    m_fil->Dir(text);
 }
 
-void VeuSpeechd::Avis(int missatge, ConnexioSpeechd::Avis avis)
+void VeuSpeechd::Numero(int missatge)
+{
+    if (missatge >= 0) {
+        m_missatge = missatge;
+        return;
+    }
+    // Refused or dropped: the next text follows on its own turn, never
+    // inside the call that handed this one over.
+    QMetaObject::invokeMethod(
+        m_fil.get()->Receptor(), [this] { m_cua.EstatCanviat(QTextToSpeech::Ready); },
+        Qt::QueuedConnection);
+}
+
+void VeuSpeechd::Avis(int missatge, FilSpeechd::Avis avis)
 {
     if (missatge != m_missatge)
         return;
-    if (avis == ConnexioSpeechd::Avis::Comencat) {
+    if (avis == FilSpeechd::Avis::Comencat) {
         m_cua.EstatCanviat(QTextToSpeech::Speaking);
         return;
     }
@@ -76,23 +96,30 @@ void VeuSpeechd::Avis(int missatge, ConnexioSpeechd::Avis avis)
 
 void VeuSpeechd::Speak(const QString &text, int flags)
 {
+    if (m_fil->Penjat()) {
+        // The service does not answer: nothing waits for it.
+        m_cua.EstatCanviat(QTextToSpeech::Error);
+        return;
+    }
     if (flags & kBuidarAbans) {
-        m_connexio->Cancellar();
+        m_fil->Cancellar();
         m_cua.DirAra(text);
-    } else {
+    } else if (m_cua.Pendents() < kPendentsMaxims) {
         m_cua.Afegir(text);
     }
     if (flags & kAsincron)
         return;
     // Synchronous speech: wait for the queue to run dry, letting the window
-    // system go on meanwhile. The object may go away during the wait.
-    QPointer<QObject> viu = &m_receptor;
-    while (viu && m_cua.Ocupada())
+    // system go on meanwhile, within a bound. The object may go away during
+    // the wait.
+    const QDeadlineTimer limit(kEsperaSincronaMaxima);
+    QPointer<QObject> viu = m_fil->Receptor();
+    while (viu && m_cua.Ocupada() && !limit.hasExpired() && !m_fil->Penjat())
         Esperar(kIntervalEspera);
 }
 
 void VeuSpeechd::Skip(const QString &tipus, int nombre)
 {
     if (m_cua.SaltarFrases(tipus, nombre))
-        m_connexio->Cancellar();
+        m_fil->Cancellar();
 }

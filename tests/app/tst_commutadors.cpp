@@ -84,7 +84,7 @@ private slots:
     {
         RegistreVeus::Restablir();
         veu =
-            VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {QStringLiteral("Veu de prova")});
+            VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {QStringLiteral("Veu de prova|ca"), QStringLiteral("Voz de prueba|es")});
         VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
     }
 

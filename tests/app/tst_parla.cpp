@@ -15,7 +15,7 @@ private slots:
     void init()
     {
         RegistreVeus::Restablir();
-        veu = VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {QStringLiteral("Veu de prova")});
+        veu = VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {QStringLiteral("Veu de prova|ca"), QStringLiteral("Voz de prueba|es")});
         VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
     }
 

@@ -11,6 +11,8 @@
 // A voice object for tests: reports the given voices, can be told to fail at
 // a given call, and writes every call it receives to a shared log.
 struct ConfiguracioVeuFalsa {
+    // "description", or "description|language code" for a voice that
+    // speaks a known language ("Veu|ca").
     QStringList descripcions;
     bool fallarEnCrear = false;
     int fallarEnGetVoices = -1; // which call of GetVoices throws (0 = the first)
@@ -40,8 +42,12 @@ public:
         if (m_crides++ == m_c->fallarEnGetVoices)
             throw ErrorVeu("GetVoices failed");
         QList<Veu> veus;
-        for (const QString &d : m_c->descripcions)
-            veus.append(Veu(d, d, QLocale::c()));
+        for (const QString &d : m_c->descripcions) {
+            const QString descripcio = d.section(QLatin1Char('|'), 0, 0);
+            const QString llengua = d.section(QLatin1Char('|'), 1);
+            veus.append(Veu(descripcio, descripcio,
+                            llengua.isEmpty() ? QLocale::c() : QLocale(llengua)));
+        }
         return LlistaVeus(veus);
     }
     void setVoice(const Veu &veu) override

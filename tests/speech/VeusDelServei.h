@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QStringList>
 
 #include <libspeechd.h>
@@ -7,10 +8,12 @@
 #include <cstdlib>
 
 // The names of a service's voices, module by module, as its client library
-// reports them to any client: what the program's list must show.
-inline QStringList VeusDelServei(const QString &socol)
+// reports them to any client. With `llengues`, only those that speak
+// Catalan, then those that speak Spanish: what the program's list must show.
+inline QStringList VeusDelServei(const QString &socol, bool llengues = false)
 {
     QStringList noms;
+    QStringList espanyoles;
     SPDConnectionAddress lloc{};
     lloc.method = SPD_METHOD_UNIX_SOCKET;
     QByteArray cami = socol.toLocal8Bit();
@@ -25,11 +28,18 @@ inline QStringList VeusDelServei(const QString &socol)
     for (char **modul = moduls; modul && *modul; ++modul) {
         spd_set_output_module(connexio, *modul);
         SPDVoice **veus = spd_list_synthesis_voices(connexio);
-        for (SPDVoice **veu = veus; veu && *veu; ++veu)
-            noms << QString::fromUtf8((*veu)->name);
+        for (SPDVoice **veu = veus; veu && *veu; ++veu) {
+            const QString nom = QString::fromUtf8((*veu)->name);
+            const QLocale::Language llengua =
+                QLocale(QString::fromLatin1((*veu)->language)).language();
+            if (!llengues || llengua == QLocale::Catalan)
+                noms << nom;
+            else if (llengua == QLocale::Spanish)
+                espanyoles << nom;
+        }
         free_spd_voices(veus);
     }
     free_spd_modules(moduls);
     spd_close(connexio);
-    return noms;
+    return noms + espanyoles;
 }

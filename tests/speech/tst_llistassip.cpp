@@ -1,5 +1,6 @@
 #include "ErrorVeu.h"
 #include "LlistaSsip.h"
+#include "ServeiFals.h"
 
 #include <QTest>
 
@@ -13,6 +14,7 @@ private slots:
     void analitzar_data();
     void analitzar();
     void respostaDError();
+    void delServei();
 };
 
 void TestLlistaSsip::analitzar_data()
@@ -60,7 +62,27 @@ void TestLlistaSsip::respostaDError()
                        "300-ERR INTERNAL\r\n";
     QList<LlistaSsip::VeuSsip> veus;
     QVERIFY_THROWS_EXCEPTION(ErrorVeu, LlistaSsip::Analitzar(dades, veus));
-    QVERIFY(!LlistaSsip::Veus("/no/such/socket", "espeak-ng"));
+    QVERIFY(!LlistaSsip::Veus("/no/such/socket", 1000));
+}
+
+// A whole listing against a service of the test's own: every module's
+// voices when it answers; none, once the bound has passed, when it takes
+// the connection and never answers.
+void TestLlistaSsip::delServei()
+{
+    {
+        const ServeiFals fals(ServeiFals::Mode::Respon);
+        const auto veus = LlistaSsip::Veus(QFile::encodeName(fals.Socol()), 10000);
+        QVERIFY(veus);
+        QStringList text;
+        for (const auto &veu : *veus)
+            text << QString::fromUtf8(veu.modul + '|' + veu.nom + '|' + veu.llengua);
+        QCOMPARE(text.size(), ServeiFals::VeusPerDefecte().size());
+        QCOMPARE(text.at(3), "fals|Catalan|ca");
+        QVERIFY(fals.Ordres().contains("QUIT"));
+    }
+    const ServeiFals mut(ServeiFals::Mode::Mut);
+    QVERIFY(!LlistaSsip::Veus(QFile::encodeName(mut.Socol()), 200));
 }
 
 QTEST_GUILESS_MAIN(TestLlistaSsip)
