@@ -79,7 +79,7 @@ void TestLlistaSsip::delServei()
             text << QString::fromUtf8(veu.modul + '|' + veu.nom + '|' + veu.llengua);
         QCOMPARE(text.size(), ServeiFals::VeusPerDefecte().size());
         QCOMPARE(text.at(3), "fals|Catalan|ca");
-        QVERIFY(fals.Ordres().contains("QUIT"));
+        QVERIFY(QTest::qWaitFor([&] { return fals.Ordres().contains("QUIT"); }, 10000));
     }
     const ServeiFals mut(ServeiFals::Mode::Mut);
     QVERIFY(!LlistaSsip::Veus(QFile::encodeName(mut.Socol()), 200));
