@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
-# Time from start to the options window, the one-second splash included,
-# with a running speech-dispatcher (espeak-ng module, thousands of voices)
-# and with no service at the address.
+# Start-up of trimbol with the real one-second splash, against three desktops:
+# no speech service at the address, a running speech-dispatcher (espeak-ng
+# module, thirteen thousand voices), and a service that takes connections and
+# never answers (as speech-dispatcher does once its audio server is gone).
+# For each: when the splash appears, when the options window takes input, the
+# peak memory then, and how long closing takes (medians).
 #   bench/mesura_speechd.sh BUILD_DIR [RUNS]
-# Starts a service of its own, in a temporary folder, and stops it at the end.
+# Starts the services of its own in a temporary folder and stops them at the end.
 set -euo pipefail
 build=${1:?build folder with -DTRIMBOL_BENCH=ON}
 runs=${2:-7}
 [ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
 
 carpeta=$(mktemp -d)
-servei=
+pids=()
 acabar() {
-    [ -n "$servei" ] && kill "$servei" 2>/dev/null && wait "$servei" 2>/dev/null
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
     rm -rf "$carpeta"
 }
 trap acabar EXIT
@@ -29,32 +33,46 @@ CONF
 speech-dispatcher --run-single --timeout 0 --config-dir "$carpeta/conf" \
     --communication-method unix_socket --socket-path "$carpeta/speechd.sock" \
     --pid-file "$carpeta/pid" >/dev/null 2>&1 &
-servei=$!
+pids+=($!)
+# The silent service: listens, never accepts, never answers.
+python3 -c 'import socket, sys, time
+s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(128)
+while True: time.sleep(60)' "$carpeta/mut.sock" &
+pids+=($!)
 for _ in $(seq 300); do
-    [ -S "$carpeta/speechd.sock" ] && break
+    [ -S "$carpeta/speechd.sock" ] && [ -S "$carpeta/mut.sock" ] && break
     sleep 0.1
 done
 [ -S "$carpeta/speechd.sock" ] || { echo "the service did not start" >&2; exit 1; }
 
-# Milliseconds from start to the options window for one start.
+# "splash_ms options_ms peak_KiB closing_ms" for one start.
 una() {
-    local inici linia
+    local inici sortida fi
     inici=$(date +%s%N)
-    linia=$(SPEECHD_ADDRESS=$1 "$build/trimbol_mesura" splash 2>/dev/null | grep -m1 '^llest')
-    awk -v i="$inici" -v l="$linia" 'BEGIN { split(l, c, " "); printf "%.0f\n", (c[2] - i) / 1e6 }'
+    sortida=$(SPEECHD_ADDRESS=$1 "$build/trimbol_mesura" splash 2>/dev/null)
+    fi=$(date +%s%N)
+    awk -v i="$inici" -v f="$fi" '
+        $1 == "llest" { o = $2; m = $3 } $1 == "splash" { s = $2 } $1 == "tancar" { t = $2 }
+        END { printf "%.0f %.0f %d %.0f\n", (s - i) / 1e6, (o - i) / 1e6, m, (f - t) / 1e6 }' <<<"$sortida"
 }
 
 mediana() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-amb=()
-sense=()
-una "unix_socket:$carpeta/speechd.sock" >/dev/null # warm the caches
+declare -A adreces=(
+    [none]="unix_socket:$carpeta/no-service.sock"
+    [running]="unix_socket:$carpeta/speechd.sock"
+    [silent]="unix_socket:$carpeta/mut.sock"
+)
+casos=(none running silent)
+declare -A resultats
+una "${adreces[running]}" >/dev/null # warm the caches
 for _ in $(seq "$runs"); do
-    sense+=("$(una "unix_socket:$carpeta/no-service.sock")")
-    amb+=("$(una "unix_socket:$carpeta/speechd.sock")")
+    for cas in "${casos[@]}"; do
+        resultats[$cas]+="$(una "${adreces[$cas]}")"$'\n'
+    done
 done
-ms=$(printf '%s\n' "${sense[@]}" | mediana)
-ma=$(printf '%s\n' "${amb[@]}" | mediana)
-echo "without the service: ${sense[*]} ms, median $ms ms"
-echo "with the service:    ${amb[*]} ms, median $ma ms"
-awk -v a="$ma" -v s="$ms" 'BEGIN { printf "the service adds %.0f ms (median)\n", a - s }'
+for cas in "${casos[@]}"; do
+    columna() { grep . <<<"${resultats[$cas]}" | cut -d' ' -f"$1" | mediana; }
+    echo "$cas service: splash $(columna 1) ms, options window $(columna 2) ms," \
+        "peak memory $(columna 3) KiB, closing $(columna 4) ms (median of $runs)"
+done

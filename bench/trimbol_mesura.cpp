@@ -95,6 +95,7 @@ int main(int argc, char *argv[])
         sondeig.stop();
         // The options window is up and the message loop runs: it takes input.
         Mesura::InformarLlest(ambSplash ? 0 : (splash.fi - splash.inici) / 1000000.0);
+        std::printf("splash %lld\n", splash.inici);
         if (std::strcmp(mode, "opcions") == 0) {
             MesurarCpu("opcions", [] {
                 QEventLoop bucle;
@@ -105,6 +106,9 @@ int main(int argc, char *argv[])
             arrencada.FormTTS.ui->BitBtnDAcord->click();
             MesurarCpu("espera", [&] { arrencada.FormPrincipal.ButtonNouClick(); });
         }
+        // The driver times the closing from here to the end of the process.
+        std::printf("tancar %lld\n", Mesura::AraNs());
+        std::fflush(stdout);
         arrencada.FormPrincipal.close();
     });
     sondeig.start(0);

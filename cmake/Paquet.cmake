@@ -3,8 +3,7 @@
 # dpkg-shlibdeps computes the libraries the binaries link. What they open
 # only at run time it cannot see, so it is named here: espeak-ng, which the
 # engine library opens by path, and its voice data; the fonts the windows ask
-# for; Qt's speech plugins (the desktop's speech service and Flite) and its
-# platform plugins.
+# for; Qt's platform plugins.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME trimbol)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -18,9 +17,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libespeak-ng1 (>= 1.49), espeak-ng-data, fonts-crosextra-carlito, fonts-open-sans, fonts-comic-neue, fonts-dejavu-core, qt6-speech-flite-plugin, qt6-qpa-plugins")
-# Without a running speech service its engine is simply absent.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher")
+    "libespeak-ng1 (>= 1.49), espeak-ng-data, fonts-crosextra-carlito, fonts-open-sans, fonts-comic-neue, fonts-dejavu-core, qt6-qpa-plugins")
+# Without a running speech service its engine is simply absent; with it and
+# its espeak-ng module, the voice list gains the desktop's Catalan and
+# Spanish voices. flite is not wanted: it speaks only English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "arithmetic drill for learners with disabilities
 Trimbol asks one operation at a time, takes the answer from a large

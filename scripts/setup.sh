@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin
+    qt6-speech-dev qt6-declarative-dev
     libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
     libgl-dev libespeak-ng-dev espeak-ng-data
     fonts-open-sans fonts-comic-neue fonts-crosextra-carlito
