@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class AccesOpcions;
+class ConfiguracioAcces;
 class FinestraPrincipal;
 class QRadioButton;
 namespace Ui {
@@ -46,6 +48,8 @@ public:
     void Parlar(const QString &text);
     // Says a short text at once, cutting off what is being said.
     void Anunciar(const QString &text);
+    // Whether the selected voice is still saying something.
+    bool Parlant() const;
     // Stops speech now.
     void Callar();
 
@@ -84,6 +88,10 @@ public:
     void ButtonCallaClick();
     void ButtonWavClick();
 
+    // The learner's switch-access settings and the "Accés" window, opened by
+    // ButtonAcces.
+    AccesOpcions &acces() { return *m_acces; }
+
     const std::unique_ptr<Ui::TFormTTS> ui;
     // The speech engines behind the voice list.
     MotorsDeVeu *const Motors;
@@ -121,4 +129,5 @@ private:
     ::FitxerConfiguracio m_fitxer;
     // The voice selected when the mouse went down on the list.
     int m_filaAbansClic = -1;
+    AccesOpcions *m_acces = nullptr;
 };
