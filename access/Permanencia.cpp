@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QCursor>
 
+#include <algorithm>
+
 namespace {
 // How often the pointer is looked at: often enough for a smooth ring.
 constexpr int IntervalMirarMs = 40;
@@ -18,7 +20,7 @@ Permanencia::Permanencia(QWidget *finestra, QList<QWidget *> tecles,
     : QObject(finestra), m_finestra(finestra), m_tecles(std::move(tecles)),
       m_configuracio(nullptr), m_enPausa(std::move(enPausa)), m_anell(new AnellPermanencia(finestra))
 {
-    m_mirar.setInterval(IntervalMirarMs);
+    m_mirar.setInterval(std::max(1, Rellotge::durada(IntervalMirarMs)));
     connect(&m_mirar, &QTimer::timeout, this, &Permanencia::Comprovar);
     setConfiguracio(configuracio);
 }
