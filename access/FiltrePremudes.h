@@ -27,6 +27,7 @@ public:
     using Accio = std::function<void()>;
 
     explicit FiltrePremudes(const ConfiguracioAcces *configuracio, QObject *parent = nullptr);
+    void setConfiguracio(const ConfiguracioAcces *configuracio) { m_configuracio = configuracio; }
 
     // Whether presses count at once and none is dropped.
     bool Transparent() const;

@@ -71,9 +71,7 @@ void Escaneig::setConfiguracio(const ConfiguracioAcces *nova)
     if (configuracio)
         configuracio->disconnect(this);
     configuracio = nova;
-    delete filtre;
-    filtre = new FiltrePremudes(configuracio, this);
-    connect(filtre, &FiltrePremudes::Acceptada, this, [this] { voltesFetes = 0; });
+    filtre->setConfiguracio(configuracio);
     permanencia->setConfiguracio(configuracio);
     if (configuracio)
         connect(configuracio, &ConfiguracioAcces::Canviat, this, &Escaneig::seguirConfiguracio);

@@ -156,10 +156,12 @@ private slots:
             QCOMPARE(finestra.ui->LabelValorVoltes->text(), Textos::senseLimit(llengua));
             QCOMPARE(finestra.ui->LabelValorPermanencia->text(), Textos::desactivada(llengua));
             QVERIFY(!finestra.ui->ButtonMenysAcceptacio->isEnabled());
-            if (qEnvironmentVariableIsSet("TRIMBOL_CAPTURES"))
-                finestra.grab().save(QStringLiteral("%1/acces-%2.png")
-                                         .arg(qEnvironmentVariable("TRIMBOL_CAPTURES"),
-                                              castella ? "es" : "ca"));
+            // With TRIMBOL_CAPTURES=<folder>, pictures of both windows.
+            if (const QString carpeta = qEnvironmentVariable("TRIMBOL_CAPTURES"); !carpeta.isEmpty()) {
+                const QString idioma = castella ? "es" : "ca";
+                finestra.grab().save(carpeta + "/acces-" + idioma + ".png");
+                f.opcions.grab().save(carpeta + "/opcions-" + idioma + ".png");
+            }
         });
         f.opcions.acces().Obrir();
     }
