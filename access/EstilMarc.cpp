@@ -7,7 +7,7 @@ EstilMarc EstilMarc::de(int color, int gruix)
 {
     static const std::array<std::pair<QColor, QColor>, NombreColors> colors{{
         {QColor(Qt::black), QColor(Qt::yellow)},
-        {QColor(0xb0, 0x00, 0x00), QColor(Qt::white)},
+        {QColor(Qt::black), QColor(0xe0, 0x00, 0x00)},
         {QColor(0x00, 0x3c, 0xa0), QColor(0xff, 0x90, 0x00)},
     }};
     static constexpr std::array<int, NombreGruixos> gruixos{6, 10, 14};

@@ -13,7 +13,7 @@ struct EstilMarc {
     QColor dins;
     int gruix; // both bands, in pixels
 
-    // 0: black and yellow (the program's usual frame); 1: red and white;
+    // 0: black and yellow (the program's usual frame); 1: black and red;
     // 2: blue and orange, which learners with red-green colour blindness
     // tell apart from each other and from the grey keys. Widths 6, 10, 14.
     static EstilMarc de(int color, int gruix);

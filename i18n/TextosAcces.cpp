@@ -23,7 +23,7 @@ constexpr std::array<TextControl, 25> textosAcces{{
     {"CheckBoxAcabarTecla", "Acabar de dir la tecla", "Terminar de decir la tecla"},
     {"LabelColorMarc", "Color del marc", "Color del marco"},
     {"RadioButtonColorGroc", "Groc i negre", "Amarillo y negro"},
-    {"RadioButtonColorVermell", "Vermell i blanc", "Rojo y blanco"},
+    {"RadioButtonColorVermell", "Vermell i negre", "Rojo y negro"},
     {"RadioButtonColorBlau", "Blau i taronja", "Azul y naranja"},
     {"LabelGruixMarc", "Gruix del marc", "Grosor del marco"},
     {"ButtonTancar", "Tancar", "Cerrar"},

@@ -291,7 +291,7 @@ private slots:
         QTest::addColumn<QColor>("dins");
         QTest::addColumn<int>("pixels");
         const QColor colors[][2] = {{Qt::black, Qt::yellow},
-                                    {QColor(0xb0, 0, 0), Qt::white},
+                                    {Qt::black, QColor(0xe0, 0, 0)},
                                     {QColor(0, 0x3c, 0xa0), QColor(0xff, 0x90, 0)}};
         const int pixels[] = {6, 10, 14};
         for (int c = 0; c < 3; ++c)
