@@ -382,11 +382,11 @@ bool Escaneig::premerRatoliDialeg(QWidget *receptor, const QMouseEvent *event)
     if (boto != Qt::LeftButton && boto != Qt::RightButton)
         return false;
     menuEmpassat = false;
-    // A button keeps its own click for the teacher's mouse; a press anywhere
-    // else in the window is a switch.
+    // A control keeps its own click for the teacher's mouse; a press on the
+    // window's background or a plain label is a switch.
     QWidget *dialeg = receptor->window();
     const QWidget *sota = dialeg->childAt(receptor->mapTo(dialeg, event->position().toPoint()));
-    if (EscaneigDialeg::EsBoto(sota ? sota : receptor))
+    if (EscaneigDialeg::EsControl(sota ? sota : receptor))
         return false;
     return premerCommutador(boto, [this, boto] {
         boto == Qt::LeftButton ? CommutadorEsquerre() : CommutadorDret();

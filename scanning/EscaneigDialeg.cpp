@@ -12,10 +12,10 @@ QWidget *EscaneigDialeg::Dialeg()
     return modal && EsEscanejable(modal) ? modal : nullptr;
 }
 
-bool EscaneigDialeg::EsBoto(const QWidget *control)
+bool EscaneigDialeg::EsControl(const QWidget *control)
 {
     for (; control && !control->isWindow(); control = control->parentWidget())
-        if (qobject_cast<const QAbstractButton *>(control))
+        if (qobject_cast<const QAbstractButton *>(control) || control->focusPolicy() != Qt::NoFocus)
             return true;
     return false;
 }

@@ -25,8 +25,9 @@ public:
     // The open modal window that is scanned, or nullptr.
     static QWidget *Dialeg();
     // Whether a press on `control` of a scanned window is the teacher's own
-    // click on a button rather than a switch press.
-    static bool EsBoto(const QWidget *control);
+    // click on a control (a button, the voice list, a link) rather than a
+    // switch press on the window's background or a plain label.
+    static bool EsControl(const QWidget *control);
 
     void Seguent();
     void Activar();

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDialog>
 #include <QFrame>
+#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -329,7 +330,7 @@ private slots:
 
     // A window that asks to be scanned: while a scan runs, its buttons are
     // framed in Tab order and the switches work them; the teacher's mouse
-    // still clicks any button.
+    // still clicks any button and reaches any other control.
     void switchesInAScannedWindow()
     {
         dirigit = true;
@@ -344,6 +345,9 @@ private slots:
             botons[i]->setAutoDefault(false);
             connect(botons[i], &QPushButton::clicked, this, [&premuts, i] { premuts << i; });
         }
+        auto *llista = new QListWidget(&dialeg);
+        llista->setGeometry(20, 200, 200, 80);
+        llista->addItems({"a", "b"});
         QTimer::singleShot(0, &dialeg, [&] {
             botons[0]->setFocus();
             QTest::keyClick(&dialeg, Qt::Key_Return);
@@ -353,6 +357,10 @@ private slots:
             QTest::mouseClick(&dialeg, Qt::LeftButton, {}, QPoint(150, 150));
             QTest::mouseClick(botons[2], Qt::LeftButton);
             QCOMPARE(premuts, QList<int>({1, 1, 2}));
+            QTest::mouseClick(llista->viewport(), Qt::LeftButton, {},
+                              llista->visualItemRect(llista->item(1)).center());
+            QCOMPARE(llista->currentRow(), 1);
+            QCOMPARE(premuts.size(), 3);
             auto *marc = dialeg.findChild<MarcEscaneig *>();
             QVERIFY(marc && marc->isVisible());
             QCOMPARE(marc->geometry(), botons[1]->geometry().adjusted(-6, -6, 6, 6));
