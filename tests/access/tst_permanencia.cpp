@@ -62,6 +62,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(permanencia->Anell()->isVisible(), 2000);
         QVERIFY(permanencia->Anell()->Fraccio() < 1);
         QVERIFY(tecles[1]->geometry().contains(permanencia->Anell()->geometry().center()));
+        if (const QString carpeta = qEnvironmentVariable("TRIMBOL_CAPTURES"); !carpeta.isEmpty())
+            finestra->grab().save(carpeta + "/permanencia.png");
         QTRY_COMPARE_WITH_TIMEOUT(premudes, QList<int>{1}, 5000);
         QVERIFY(permanencia->Anell()->isHidden());
         // Resting on: two dwell times more, no second press.
