@@ -13,6 +13,7 @@
 #include "Rellotge.h"
 #include "SubstituirTot.h"
 #include "TFormJocs.h"
+#include "AccesOpcions.h"
 #include "TFormTTS.h"
 #include "UnitCalcDll32.h"
 #include "Glifs.h"
@@ -163,6 +164,12 @@ void TFormPrincipal::setFinestres(QDialog *about, TFormJocs *jocs, TFormTTS *opc
     m_about = about;
     m_jocs = jocs;
     m_opcions = opcions;
+    // The learner's access settings tune the scan, its frame and dwell; the
+    // frame may wait for the voice to say the key.
+    if (!opcions)
+        return;
+    m_escaneig->setConfiguracio(&opcions->acces().configuracio());
+    m_escaneig->setParlant([this] { return m_opcions->LlegirTecles() && m_opcions->Parlant(); });
 }
 
 void TFormPrincipal::SembrarAleatori()

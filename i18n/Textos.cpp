@@ -104,7 +104,7 @@ constexpr std::array<TextAccessible, 8> accessiblesDePrincipal{{
     {"MemoCarpeta", "Registre de la feina", "Registro del trabajo", "", ""},
 }};
 
-constexpr std::array<TextAccessible, 25> accessiblesDOpcions{{
+constexpr std::array<TextAccessible, 26> accessiblesDOpcions{{
     {"SpinEditTaulesFinsLesDe", "Taules fins les del", "Tablas hasta las del",
      "La taula més alta de les preguntes, de l'1 al 10",
      "La tabla más alta de las preguntas, del 1 al 10"},
@@ -155,6 +155,8 @@ constexpr std::array<TextAccessible, 25> accessiblesDOpcions{{
     {"ButtonCalla", "Calla", "Calla", "Atura la veu", "Detiene la voz"},
     {"ButtonWav", "Crear wav", "Crear wav", "Desa el text de prova dit en un fitxer de so",
      "Guarda el texto de prueba dicho en un archivo de sonido"},
+    {"ButtonAcces", "", "", "Temps dels polsadors, escaneig, permanència i marc",
+     "Tiempos de los pulsadores, barrido, permanencia y marco"},
 }};
 
 constexpr std::array<TextAccessible, 17> accessiblesDAbout{{
@@ -204,8 +206,9 @@ std::span<const TextAccessible> accessiblesAbout() { return accessiblesDAbout; }
 // Keyboard and switch access
 
 namespace {
-constexpr std::array<TextControl, 1> textosCommutadors{{
+constexpr std::array<TextControl, 2> textosCommutadors{{
     {"CheckBoxLlegirTecles", "Llegir les tecles", "Leer las teclas"},
+    {"ButtonAcces", "Accés...", "Acceso..."},
 }};
 } // namespace
 

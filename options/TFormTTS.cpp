@@ -1,5 +1,7 @@
 #include "TFormTTS.h"
 
+#include "AccesOpcions.h"
+#include "Escanejable.h"
 #include "FinestraPrincipal.h"
 #include "Glifs.h"
 #include "InformarError.h"
@@ -53,6 +55,11 @@ TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio
     FormCreate();
     if (veus == Veus::AlCrear)
         PrepararVeus();
+    m_acces = new AccesOpcions(m_fitxer, ui->ButtonAcces, [this] {
+        return ui->CheckBoxMenuCastellano->isChecked() ? Llengua::Castella : Llengua::Catala;
+    }, this);
+    // While a scan runs the learner's switches work this window's buttons.
+    FerEscanejable(this);
 }
 
 // The engine library is freed when the window goes, at program end.
@@ -224,6 +231,7 @@ void TFormTTS::ListBoxMotorsDeVeuClick()
 
 void TFormTTS::Parlar(const QString &text) { Motors->Parlar(PosicioVeu(), text); }
 void TFormTTS::Anunciar(const QString &text) { Motors->Anunciar(PosicioVeu(), text); }
+bool TFormTTS::Parlant() const { return Motors->Parlant(PosicioVeu()); }
 
 void TFormTTS::Callar()
 {

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class AccesOpcions;
+class ConfiguracioAcces;
 class FinestraPrincipal;
 class QRadioButton;
 namespace Ui {
@@ -54,6 +56,8 @@ public:
     void Parlar(const QString &text);
     // Says a short text at once, cutting off what is being said.
     void Anunciar(const QString &text);
+    // Whether the selected voice is still saying something.
+    bool Parlant() const;
     // Stops speech now.
     void Callar();
 
@@ -91,6 +95,10 @@ public:
     void ButtonParlarClick();
     void ButtonCallaClick();
     void ButtonWavClick();
+
+    // The learner's switch-access settings and the "Accés" window, opened by
+    // ButtonAcces.
+    AccesOpcions &acces() { return *m_acces; }
 
     const std::unique_ptr<Ui::TFormTTS> ui;
     // The speech engines behind the voice list.
@@ -140,4 +148,5 @@ private:
     // The stored voice is not in the list this run: what is stored about it
     // is kept for the next one.
     bool m_eleccioPerduda = false;
+    AccesOpcions *m_acces = nullptr;
 };

@@ -1,6 +1,10 @@
 #include "Escaneig.h"
 
+#include "ConfiguracioAcces.h"
+#include "EstilMarc.h"
+#include "FiltrePremudes.h"
 #include "MarcEscaneig.h"
+#include "Permanencia.h"
 #include "Rellotge.h"
 
 #include <QAbstractButton>
@@ -18,6 +22,10 @@
 namespace {
 // QCursor::pos() may round a scaled position by a pixel.
 constexpr int TolerancciaPunter = 2;
+// How often a frame waiting for the key's word looks again, and how long it
+// waits at most (program milliseconds) for a voice that never ends.
+constexpr int IntervalEsperaVeuMs = 50;
+constexpr std::uint32_t EsperaVeuMaximaMs = 10000;
 
 enum class Commutador { Cap, Esquerre, Dret };
 
@@ -35,12 +43,19 @@ Escaneig::Escaneig(QWidget *finestra, const Tecles &tecles, std::function<bool()
     : QObject(finestra), finestra(finestra), tecles(tecles),
       dirigitMarcat(std::move(dirigitMarcat)),
       mourePunter([](const QPoint &global) { QCursor::setPos(global); }), timer(new QTimer(this)),
-      marc(new MarcEscaneig(finestra))
+      marc(new MarcEscaneig(finestra)), filtre(new FiltrePremudes(nullptr, this)),
+      dialegs([this](QWidget *control) { emit Enmarcada(control); })
 {
     timer->setObjectName(QStringLiteral("TimerEscaneig"));
     // A steady rhythm matters to a learner who times a switch press.
     timer->setTimerType(Qt::PreciseTimer);
     connect(timer, &QTimer::timeout, this, &Escaneig::TimerEscaneigTimer);
+    esperaVeu.setInterval(IntervalEsperaVeuMs);
+    connect(&esperaVeu, &QTimer::timeout, this, &Escaneig::acabarEsperaVeu);
+    // Any press that counts starts the count of rounds again.
+    connect(filtre, &FiltrePremudes::Acceptada, this, [this] { voltesFetes = 0; });
+    permanencia = new ::Permanencia(finestra, QList<QWidget *>(tecles.begin(), tecles.end()),
+                                    nullptr, [this] { return actiu(); });
 
     for (std::size_t i = 0; i < tecles.size(); ++i)
         punts[i] = centre(tecles[i], finestra);
@@ -50,6 +65,30 @@ Escaneig::Escaneig(QWidget *finestra, const Tecles &tecles, std::function<bool()
 }
 
 Escaneig::~Escaneig() { qApp->removeEventFilter(this); }
+
+void Escaneig::setConfiguracio(const ConfiguracioAcces *nova)
+{
+    if (configuracio)
+        configuracio->disconnect(this);
+    configuracio = nova;
+    filtre->setConfiguracio(configuracio);
+    permanencia->setConfiguracio(configuracio);
+    if (configuracio)
+        connect(configuracio, &ConfiguracioAcces::Canviat, this, &Escaneig::seguirConfiguracio);
+    seguirConfiguracio();
+}
+
+void Escaneig::seguirConfiguracio()
+{
+    const EstilMarc estil =
+        configuracio ? EstilMarc::de(configuracio->valor(ConfiguracioAcces::ColorMarc),
+                                     configuracio->valor(ConfiguracioAcces::GruixMarc))
+                     : EstilMarc::de(0, 0);
+    marc->setEstil(estil);
+    dialegs.setEstil(estil);
+}
+
+int Escaneig::extraMs() const { return configuracio ? configuracio->primeraTeclaMs() : 0; }
 
 QPoint Escaneig::centre(const QWidget *tecla, const QWidget *finestra)
 {
@@ -70,8 +109,14 @@ void Escaneig::IniciarEscaneig(int valorInterval, bool automatic, bool dirigit)
     establirInterval(valorInterval);
     posicio = primerPunt();
     marc->hide();
+    dialegs.Amagar();
+    esperaVeu.stop();
+    filtre->Oblidar();
     enmarcada = -1;
     enCurs = automatic || dirigit;
+    enPausa = false;
+    voltesFetes = 0;
+    primerPas = automatic;
     if (automatic) {
         // Starting a running timer again would restart its period.
         if (!timer->isActive())
@@ -87,6 +132,8 @@ void Escaneig::IniciarEscaneig(int valorInterval, bool automatic, bool dirigit)
 void Escaneig::establirInterval(int valorInterval)
 {
     const int ms = std::max(1, Rellotge::durada(valorInterval * 100));
+    intervalMs = ms;
+    restaurar = false;
     // QTimer restarts a running timer on every setInterval, even to the same
     // value; an unchanged interval must keep the period.
     if (ms != timer->interval())
@@ -95,7 +142,102 @@ void Escaneig::establirInterval(int valorInterval)
 
 void Escaneig::TimerEscaneigTimer()
 {
+    if (!esperarVeu())
+        pas();
+}
+
+void Escaneig::pas()
+{
+    if (restaurar) {
+        restaurar = false;
+        if (timer->isActive())
+            timer->start(intervalMs);
+        else
+            timer->setInterval(intervalMs);
+    }
+    if (EscaneigDialeg::Dialeg()) {
+        dialegs.Seguent();
+        return;
+    }
+    // Automatic scanning stops at the start of a round once the rounds
+    // without a press are done.
+    const int voltes = configuracio ? configuracio->voltes() : 0;
+    if (voltes > 0 && posicio == primerPunt() && voltesFetes >= voltes) {
+        pausar();
+        return;
+    }
+    const bool primer = std::exchange(primerPas, false);
     MoureAlSeguentPunt();
+    if (primer)
+        reposar();
+}
+
+void Escaneig::reposar()
+{
+    const int extra = extraMs();
+    if (extra <= 0 || !timer->isActive())
+        return;
+    timer->start(intervalMs + std::max(1, Rellotge::durada(extra)));
+    restaurar = true;
+}
+
+bool Escaneig::esperarVeu()
+{
+    if (!configuracio || !configuracio->acabarTecla() || !parlant || !parlant())
+        return false;
+    // The frame stays until the word has been said, then moves on at once.
+    timer->stop();
+    iniciEsperaVeu = Rellotge::GetTickCount();
+    esperaVeu.start();
+    return true;
+}
+
+void Escaneig::acabarEsperaVeu()
+{
+    if (parlant && parlant() && Rellotge::GetTickCount() - iniciEsperaVeu < EsperaVeuMaximaMs)
+        return;
+    esperaVeu.stop();
+    timer->start(intervalMs);
+    restaurar = false;
+    pas();
+}
+
+void Escaneig::despresEleccio()
+{
+    voltesFetes = 0;
+    // The frame rests longer on the key just chosen, as on the first one.
+    if (!esperaVeu.isActive())
+        reposar();
+}
+
+void Escaneig::pausar()
+{
+    timer->stop();
+    esperaVeu.stop();
+    marc->hide();
+    enmarcada = -1;
+    enCurs = false;
+    enPausa = true;
+}
+
+void Escaneig::Reprendre()
+{
+    if (!enPausa)
+        return;
+    enPausa = false;
+    enCurs = true;
+    voltesFetes = 0;
+    posicio = primerPunt();
+    // The frame comes back on the first key at once and rests there longer.
+    timer->start(intervalMs);
+    restaurar = false;
+    primerPas = false;
+    if (EscaneigDialeg::Dialeg()) {
+        dialegs.Seguent();
+        return;
+    }
+    MoureAlSeguentPunt();
+    reposar();
 }
 
 void Escaneig::MoureAlSeguentPunt()
@@ -113,17 +255,22 @@ void Escaneig::MoureAlSeguentPunt()
     enmarcada = posicio;
     marc->Envoltar(tecles[posicio]);
     ++posicio;
-    if (posicio == NombrePunts)
+    if (posicio == NombrePunts) {
         posicio = primerPunt();
+        ++voltesFetes;
+    }
     emit Enmarcada(tecles[enmarcada]);
 }
 
 void Escaneig::aturar()
 {
     timer->stop();
+    esperaVeu.stop();
     marc->hide();
+    dialegs.Amagar();
     enmarcada = -1;
     enCurs = false;
+    enPausa = false;
 }
 
 void Escaneig::ButtonMenysMouseDown(Qt::MouseButton boto)
@@ -134,7 +281,10 @@ void Escaneig::ButtonMenysMouseDown(Qt::MouseButton boto)
         aturar();
         return;
     }
-    MoureAlSeguentPunt();
+    if (EscaneigDialeg::Dialeg())
+        dialegs.Seguent();
+    else
+        MoureAlSeguentPunt();
 }
 
 QWidget *Escaneig::TeclaEnmarcada() const
@@ -144,10 +294,21 @@ QWidget *Escaneig::TeclaEnmarcada() const
 
 void Escaneig::CommutadorEsquerre()
 {
+    if (EscaneigDialeg::Dialeg()) {
+        dialegs.Activar();
+        return;
+    }
+    clicarTecla(TeclaEnmarcada());
+}
+
+void Escaneig::clicarTecla(QWidget *control)
+{
     // A click does nothing on a disabled key; a hidden one takes none.
-    auto *tecla = qobject_cast<QAbstractButton *>(TeclaEnmarcada());
-    if (tecla && tecla->isVisibleTo(finestra))
-        tecla->click();
+    auto *tecla = qobject_cast<QAbstractButton *>(control);
+    if (!tecla || !tecla->isVisibleTo(finestra))
+        return;
+    despresEleccio();
+    tecla->click();
 }
 
 QWidget *Escaneig::teclaQueConte(const QWidget *control) const
@@ -156,6 +317,18 @@ QWidget *Escaneig::teclaQueConte(const QWidget *control) const
         if (std::find(tecles.begin(), tecles.end(), control) != tecles.end())
             return const_cast<QWidget *>(control);
     return nullptr;
+}
+
+bool Escaneig::premerCommutador(Qt::MouseButton boto, std::function<void()> accio)
+{
+    // While stopped after its rounds, the next press only resumes the scan.
+    if (enPausa)
+        accio = [this] { Reprendre(); };
+    empassats |= boto;
+    // The menu that a right press opens on some controls stays shut.
+    menuEmpassat = boto == Qt::RightButton;
+    filtre->Baixar(int(boto), std::move(accio));
+    return true;
 }
 
 bool Escaneig::premerRatoli(QWidget *receptor, const QMouseEvent *event)
@@ -168,41 +341,72 @@ bool Escaneig::premerRatoli(QWidget *receptor, const QMouseEvent *event)
     const QPoint lloc = receptor->mapTo(finestra, event->position().toPoint());
     const QWidget *sota = finestra->childAt(lloc);
     QWidget *tecla = teclaQueConte(sota);
+    const auto commutador = [this, boto] {
+        boto == Qt::LeftButton ? CommutadorEsquerre() : CommutadorDret();
+    };
 
     menuEmpassat = false;
-    if (enCurs && seguirMarc) {
-        boto == Qt::LeftButton ? CommutadorEsquerre() : CommutadorDret();
-        empassats |= boto;
-        // The menu that a right press opens on some controls stays shut.
-        menuEmpassat = boto == Qt::RightButton;
-        return true;
-    }
-    if (tecla) {
+    if (!actiu()) {
         // A disabled key takes no presses, scanning ones included.
-        if (!tecla->isEnabled())
+        if (!tecla || !tecla->isEnabled())
             return false;
         ButtonMenysMouseDown(boto);
         // The right button is the scanning command only: it never works the key.
         return boto == Qt::RightButton;
     }
+    if (seguirMarc)
+        return premerCommutador(boto, commutador);
+    if (tecla) {
+        if (!tecla->isEnabled())
+            return false;
+        if (boto == Qt::RightButton)
+            return premerCommutador(boto, [this] { CommutadorDret(); });
+        // A left press works the key under it: by the key's own click when
+        // presses count at once, else once the filter lets the press count.
+        if (!enPausa && filtre->Transparent()) {
+            despresEleccio();
+            return false;
+        }
+        return premerCommutador(boto, [this, tecla = QPointer<QWidget>(tecla)] { clicarTecla(tecla); });
+    }
     // Off the keys, a left press is the learner's switch; the picture button
     // and the check box keep their own click for the teacher's mouse.
-    if (enCurs && boto == Qt::LeftButton && !qobject_cast<const QAbstractButton *>(sota)) {
-        CommutadorEsquerre();
-        empassats |= boto;
-        return true;
-    }
+    if (boto == Qt::LeftButton && !qobject_cast<const QAbstractButton *>(sota))
+        return premerCommutador(boto, commutador);
     return false;
+}
+
+bool Escaneig::premerRatoliDialeg(QWidget *receptor, const QMouseEvent *event)
+{
+    const Qt::MouseButton boto = event->button();
+    if (boto != Qt::LeftButton && boto != Qt::RightButton)
+        return false;
+    menuEmpassat = false;
+    // A control keeps its own click for the teacher's mouse; a press on the
+    // window's background or a plain label is a switch.
+    QWidget *dialeg = receptor->window();
+    const QWidget *sota = dialeg->childAt(receptor->mapTo(dialeg, event->position().toPoint()));
+    if (EscaneigDialeg::EsControl(sota ? sota : receptor))
+        return false;
+    return premerCommutador(boto, [this, boto] {
+        boto == Qt::LeftButton ? CommutadorEsquerre() : CommutadorDret();
+    });
 }
 
 bool Escaneig::premerTecla(const QKeyEvent *event)
 {
     const Commutador commutador = commutadorDeTecla(event->key());
-    if (!enCurs || commutador == Commutador::Cap)
+    if (!actiu() || commutador == Commutador::Cap)
         return false;
     // A switch held down repeats its key: one press is one selection.
-    if (!event->isAutoRepeat())
-        commutador == Commutador::Esquerre ? CommutadorEsquerre() : CommutadorDret();
+    if (event->isAutoRepeat())
+        return true;
+    if (enPausa)
+        filtre->Baixar(event->key(), [this] { Reprendre(); });
+    else if (commutador == Commutador::Esquerre)
+        filtre->Baixar(event->key(), [this] { CommutadorEsquerre(); });
+    else
+        filtre->Baixar(event->key(), [this] { CommutadorDret(); });
     return true;
 }
 
@@ -217,17 +421,27 @@ bool Escaneig::eventFilter(QObject *objecte, QEvent *event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         break;
+    case QEvent::Hide:
+        if (objecte->isWidgetType() && static_cast<QWidget *>(objecte)->isWindow())
+            dialegs.Amagada(static_cast<QWidget *>(objecte));
+        return false;
     default:
         return false;
     }
-    if (!objecte->isWidgetType() || static_cast<QWidget *>(objecte)->window() != finestra)
+    if (!objecte->isWidgetType())
         return false;
     auto *receptor = static_cast<QWidget *>(objecte);
+    // The main window, or a scanned modal window while a scan runs.
+    const bool aDialeg = actiu() && receptor->window() == EscaneigDialeg::Dialeg();
+    if (receptor->window() != finestra && !aDialeg)
+        return false;
     switch (tipus) {
     case QEvent::MouseButtonRelease: {
         const Qt::MouseButton boto = static_cast<QMouseEvent *>(event)->button();
         const bool empassat = empassats.testFlag(boto);
         empassats.setFlag(boto, false);
+        if (empassat)
+            filtre->Pujar(int(boto));
         return empassat;
     }
     case QEvent::ContextMenu:
@@ -238,11 +452,19 @@ bool Escaneig::eventFilter(QObject *objecte, QEvent *event)
         return true;
     case QEvent::KeyPress:
         return premerTecla(static_cast<QKeyEvent *>(event));
-    case QEvent::KeyRelease:
-        return enCurs && commutadorDeTecla(static_cast<QKeyEvent *>(event)->key()) != Commutador::Cap;
+    case QEvent::KeyRelease: {
+        const auto *tecla = static_cast<QKeyEvent *>(event);
+        if (!actiu() || commutadorDeTecla(tecla->key()) == Commutador::Cap)
+            return false;
+        if (!tecla->isAutoRepeat())
+            filtre->Pujar(tecla->key());
+        return true;
+    }
     default:
         // A quick second press arrives as a double click; for a switch user
         // it is just another press.
+        if (aDialeg)
+            return premerRatoliDialeg(receptor, static_cast<QMouseEvent *>(event));
         return premerRatoli(receptor, static_cast<QMouseEvent *>(event));
     }
 }

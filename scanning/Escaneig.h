@@ -1,12 +1,20 @@
 #pragma once
 
+#include "ConfiguracioAcces.h"
+#include "EscaneigDialeg.h"
+
 #include <QObject>
 #include <QPoint>
+#include <QTimer>
 
 #include <array>
+#include <cstdint>
+#include <cstdint>
 #include <functional>
 
+class FiltrePremudes;
 class MarcEscaneig;
+class Permanencia;
 class QKeyEvent;
 class QMouseEvent;
 class QTimer;
@@ -25,6 +33,13 @@ class QWidget;
 // the pointer (Wayland), the frame leads: a left press anywhere over the
 // window works the framed key and a right press anywhere is the scanning
 // command.
+//
+// The learner's access settings tune it all: every switch press goes through
+// one press filter (acceptance and repeat times), the frame may rest longer
+// on the first key, stop after a number of rounds without a press, wait for
+// the key's spoken word, and take other colours and widths. Dwell presses
+// the keys with scanning off, and the switches reach the buttons of the
+// options and "Accés" windows while a scan runs (EscaneigDialeg).
 class Escaneig : public QObject
 {
     Q_OBJECT
@@ -51,12 +66,23 @@ public:
     QWidget *TeclaEnmarcada() const;
     // Whether a scan runs: automatic and not stopped, or directed.
     bool EnCurs() const { return enCurs; }
+    // Whether automatic scanning has stopped after its rounds without a
+    // press; the next press resumes it.
+    bool EnPausa() const { return enPausa; }
+    EscaneigDialeg &Dialegs() { return dialegs; }
+    FiltrePremudes &Filtre() const { return *filtre; }
+    ::Permanencia &Permanencia() const { return *permanencia; }
     // Whether the last move found the pointer elsewhere than it was sent.
     bool SeguirMarc() const { return seguirMarc; }
 
     // Puts the pointer at a point of the screen; tests replace it with one
     // that does nothing, as a Wayland desktop does.
     void setMourePunter(MourePunter moure) { mourePunter = std::move(moure); }
+    // The access settings to follow (nullptr: the defaults); they must
+    // outlive this object.
+    void setConfiguracio(const ConfiguracioAcces *configuracio);
+    // Whether the voice is still saying the framed key's word.
+    void setParlant(std::function<bool()> parlant) { this->parlant = std::move(parlant); }
 
     // Set-up after the options window closes: `valorInterval` in tenths of a
     // second (1 to 50), and which of the two modes is ticked.
@@ -69,6 +95,8 @@ public:
     // key, the right one is the scanning command.
     void CommutadorEsquerre();
     void CommutadorDret() { ButtonMenysMouseDown(Qt::RightButton); }
+    // Starts automatic scanning again after its rounds without a press.
+    void Reprendre();
 
 signals:
     // The scan has just framed `tecla`.
@@ -80,11 +108,24 @@ protected:
 private:
     static QPoint centre(const QWidget *tecla, const QWidget *finestra);
     int primerPunt() const;
+    bool actiu() const { return enCurs || enPausa; }
     void establirInterval(int valorInterval);
     void aturar();
+    void pausar();
+    void pas();
+    bool esperarVeu();
+    void acabarEsperaVeu();
+    // The frame rests the extra time of the access settings from now on.
+    void reposar();
+    void despresEleccio();
+    void clicarTecla(QWidget *tecla);
+    void seguirConfiguracio();
+    int extraMs() const;
     QWidget *teclaQueConte(const QWidget *control) const;
     bool premerRatoli(QWidget *receptor, const QMouseEvent *event);
     bool premerTecla(const QKeyEvent *event);
+    bool premerRatoliDialeg(QWidget *receptor, const QMouseEvent *event);
+    bool premerCommutador(Qt::MouseButton boto, std::function<void()> accio);
 
     QWidget *finestra;
     Tecles tecles;
@@ -102,4 +143,18 @@ private:
     bool menuEmpassat = false;
     QTimer *timer;
     MarcEscaneig *marc;
+
+    // Gone with the options window at the end: the defaults then.
+    QPointer<const ConfiguracioAcces> configuracio;
+    FiltrePremudes *filtre;
+    ::Permanencia *permanencia;
+    EscaneigDialeg dialegs;
+    std::function<bool()> parlant;
+    bool enPausa = false;
+    int intervalMs = 0;       // the period, without extra rest
+    bool restaurar = false;   // the next tick sets the period back to intervalMs
+    bool primerPas = false;   // the next step frames the first key after a start
+    int voltesFetes = 0;      // rounds since the start or the last press
+    QTimer esperaVeu;         // looks whether the key's word has been said
+    std::uint32_t iniciEsperaVeu = 0;
 };

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QRegion>
 
-MarcEscaneig::MarcEscaneig(QWidget *finestra) : QWidget(finestra)
+MarcEscaneig::MarcEscaneig(QWidget *finestra) : QWidget(finestra), m_estil(EstilMarc::de(0, 0))
 {
     setObjectName(QStringLiteral("MarcEscaneig"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -13,23 +13,34 @@ MarcEscaneig::MarcEscaneig(QWidget *finestra) : QWidget(finestra)
 
 void MarcEscaneig::Envoltar(const QWidget *tecla)
 {
+    m_tecla = tecla;
+    const int gruix = m_estil.gruix;
     const QPoint origen = tecla->mapTo(parentWidget(), QPoint(0, 0));
-    setGeometry(QRect(origen, tecla->size()).adjusted(-Gruix, -Gruix, Gruix, Gruix));
+    setGeometry(QRect(origen, tecla->size()).adjusted(-gruix, -gruix, gruix, gruix));
     raise();
     show();
 }
 
+void MarcEscaneig::setEstil(const EstilMarc &estil)
+{
+    m_estil = estil;
+    if (m_tecla && isVisible())
+        Envoltar(m_tecla);
+    update();
+}
+
 void MarcEscaneig::paintEvent(QPaintEvent *)
 {
-    const int meitat = Gruix / 2;
+    const int meitat = m_estil.gruix / 2;
     QPainter pintor(this);
-    pintor.fillRect(rect(), Qt::black);
-    pintor.fillRect(rect().adjusted(meitat, meitat, -meitat, -meitat), Qt::yellow);
+    pintor.fillRect(rect(), m_estil.fora);
+    pintor.fillRect(rect().adjusted(meitat, meitat, -meitat, -meitat), m_estil.dins);
 }
 
 void MarcEscaneig::resizeEvent(QResizeEvent *)
 {
     // Only the ring belongs to the widget: the key inside is neither painted
     // over nor hidden.
-    setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(Gruix, Gruix, -Gruix, -Gruix))));
+    const int gruix = m_estil.gruix;
+    setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(gruix, gruix, -gruix, -gruix))));
 }

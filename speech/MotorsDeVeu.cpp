@@ -284,6 +284,17 @@ void MotorsDeVeu::Dir(int p, const QString &text, bool tallar)
     });
 }
 
+bool MotorsDeVeu::Parlant(int p) const
+{
+    const Grup grup = GrupDe(p);
+    if (grup == Grup::UPCTV)
+        return m_upctv.Parlant();
+    const ObjecteVeu *objecte = ObjecteDelGrup(grup);
+    bool parlant = false;
+    Protegir([&] { parlant = objecte && objecte->Parlant(); });
+    return parlant;
+}
+
 void MotorsDeVeu::Callar(int p)
 {
     const Grup grup = GrupDe(p);

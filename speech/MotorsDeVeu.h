@@ -82,6 +82,8 @@ public:
     // Says a short text at once, cutting off whatever is being said, and
     // returns without waiting: the key captions of auditory scanning.
     void Anunciar(int p, const QString &text);
+    // Whether the engine of position p is still saying something.
+    bool Parlant(int p) const;
     void ButtonWavClick(int p, const QString &text);
     void TimerTreureFinestraUPCTVTimer();
     // Starts the dismissal timer on systems whose engine may open a window;

@@ -23,4 +23,7 @@ public:
     virtual void Speak(const QString &text, int flags) = 0;
     // Skips `nombre` units of `tipus` ("Sentence" is the one unit there is).
     virtual void Skip(const QString &tipus, int nombre) = 0;
+    // Whether a text is being said or waits to be: scanning waits for the
+    // word of the framed key. An object that cannot tell says no.
+    virtual bool Parlant() const { return false; }
 };

@@ -43,6 +43,8 @@ public:
     void Llegir(const QString &text);
     // Silences the engine, when loaded.
     void Aturar();
+    // Whether the engine is saying something.
+    bool Parlant() const { return Carregada() && m_f.status(0) != 0; }
 
     // An export of the loaded library by name; nullptr when not loaded.
     // For the calls the program itself never makes (tests).

@@ -27,6 +27,7 @@ public:
     void setVoice(const Veu &veu) override;
     void Speak(const QString &text, int flags) override;
     void Skip(const QString &tipus, int nombre) override;
+    bool Parlant() const override { return m_cua.Ocupada(); }
 
 private:
     static QString Descripcio(const QVoice &veu, const QLocale &locale);

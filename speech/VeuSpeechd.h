@@ -31,6 +31,8 @@ public:
     void setVoice(const Veu &veu) override;
     void Speak(const QString &text, int flags) override;
     void Skip(const QString &tipus, int nombre) override;
+    // Not while the service is hung: nothing it was given will end.
+    bool Parlant() const override { return m_cua.Ocupada() && !m_fil->Penjat(); }
 
 private:
     void Dir(const QString &text);
