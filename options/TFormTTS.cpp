@@ -29,6 +29,11 @@ const QString ClauNom = QStringLiteral("Nom sintetitzador");
 const QString ClauTriat = QStringLiteral("Sintetitzador triat");
 
 QString siNo(bool valor) { return valor ? SI : NO; }
+
+QLocale::Language LlenguaInterficie(const Ui::TFormTTS &ui)
+{
+    return ui.CheckBoxMenuCastellano->isChecked() ? QLocale::Spanish : QLocale::Catalan;
+}
 } // namespace
 
 TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio,
@@ -170,11 +175,6 @@ void TFormTTS::PrepararVeus()
         return;
     }
     RestaurarVeu();
-}
-
-static QLocale::Language LlenguaInterficie(const Ui::TFormTTS &ui)
-{
-    return ui.CheckBoxMenuCastellano->isChecked() ? QLocale::Spanish : QLocale::Catalan;
 }
 
 void TFormTTS::RestaurarVeu()
