@@ -146,12 +146,15 @@ constexpr std::array<TextAccessible, 25> accessiblesDOpcions{{
     {"ButtonCopiarALaCarpeta", "", "",
      "Copia el registre de la feina per enganxar-lo en un altre programa",
      "Copia el registro del trabajo para pegarlo en otro programa"},
-    {"ButtonParlantDe", "Parlant de...", "Acerca de...", "Qui ha fet el programa",
-     "Quién ha hecho el programa"},
-    {"BitBtnSortir", "Sortir", "Salir", "Tanca el programa", "Cierra el programa"},
+    // These two keep their Catalan captions in Spanish: a user who calls a
+    // control by what it shows finds it by that name; the Spanish words go
+    // in the description.
+    {"ButtonParlantDe", "Parlant de...", "Parlant de...", "Qui ha fet el programa",
+     "Acerca de...: quién ha hecho el programa"},
+    {"BitBtnSortir", "Sortir", "Sortir", "Tanca el programa", "Salir: cierra el programa"},
     {"EditText", "Text de prova", "Texto de prueba", "", ""},
-    {"ButtonParlar", "Parla", "Habla", "Diu el text de prova amb la veu triada",
-     "Dice el texto de prueba con la voz elegida"},
+    {"ButtonParlar", "Parla", "Parla", "Diu el text de prova amb la veu triada",
+     "Habla: dice el texto de prueba con la voz elegida"},
     {"ButtonCalla", "Calla", "Calla", "Atura la veu", "Detiene la voz"},
     {"ButtonWav", "Crear wav", "Crear wav", "Desa el text de prova dit en un fitxer de so",
      "Guarda el texto de prueba dicho en un archivo de sonido"},
@@ -186,8 +189,11 @@ constexpr std::array<TextAccessible, 17> accessiblesDAbout{{
     {"ImagePersonatge", "Personatge: Hola! Comptem junts?", "Personaje: ¡Hola! ¿Contamos juntos?",
      "Torna a mostrar els panells", "Vuelve a mostrar los paneles"},
     {"Memo1", "Cites", "Citas", "", ""},
-    {"OKButton", "D'acord", "Aceptar", "Tanca aquesta finestra", "Cierra esta ventana"},
-    {"TAboutBox", "Parlant de...", "Acerca de...", "", ""},
+    // The window's texts are the same in both languages, and so are the
+    // names; the Spanish words go in the descriptions.
+    {"OKButton", "D'acord", "D'acord", "Tanca aquesta finestra", "Aceptar: cierra esta ventana"},
+    {"TAboutBox", "Parlant de...", "Parlant de...", "Qui ha fet el programa",
+     "Acerca de...: quién ha hecho el programa"},
 }};
 
 } // namespace
