@@ -41,8 +41,8 @@ QString titolAjuda(Llengua llengua, const QString &titolPagina)
 
 QString senseNavegador(Llengua llengua, const QString &adreca)
 {
-    return tria(llengua, "No s'ha pogut obrir cap navegador per a %1: copieu l'adreça en un navegador.",
-                "No se ha podido abrir ningún navegador para %1: copiad la dirección en un navegador.")
+    return tria(llengua, "No s'ha pogut obrir cap navegador per a %1.",
+                "No se ha podido abrir ningún navegador para %1.")
         .arg(adreca);
 }
 
