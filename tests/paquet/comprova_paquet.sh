@@ -81,21 +81,26 @@ for pagina in {index,autors,veus,vorelk}{,.es}.html; do
 done
 
 for b in "$programa" "$biblioteca"; do
-    if LC_ALL=C readelf -S -W "$b" | grep -qE '\.(symtab|debug_info)\b'; then
+    seccions=$(LC_ALL=C readelf -S -W "$b")
+    if grep -qE '\.(symtab|debug_info)\b' <<< "$seccions"; then
         falla "$b is not stripped"
     fi
 done
 "$arrel/tests/binaris/comprova_camins.sh" "$programa" "$biblioteca" || falla "search paths"
 
 # Debian's hardening: relocations bound and made read-only at start-up, and
-# the fortified variants of the C library's functions.
+# the fortified variants of the C library's functions. (readelf's output
+# goes through variables, not pipes: grep -q would end readelf early, which
+# pipefail takes for a failure.)
 for b in "$programa" "$biblioteca"; do
     dinamica=$(LC_ALL=C readelf -d -W "$b")
     grep -qE '\(FLAGS\).*\bBIND_NOW\b|\(FLAGS_1\).*\bNOW\b' <<< "$dinamica" ||
         falla "$b is not bound at start-up (-z now)"
-    LC_ALL=C readelf -l -W "$b" | grep -q GNU_RELRO || falla "$b has no read-only relocations"
+    capcaleres=$(LC_ALL=C readelf -l -W "$b")
+    grep -q GNU_RELRO <<< "$capcaleres" || falla "$b has no read-only relocations"
 done
-LC_ALL=C readelf --dyn-syms -W "$programa" | grep -qE '__[a-z_]+_chk\b' ||
+simbols=$(LC_ALL=C readelf --dyn-syms -W "$programa")
+grep -qE '__[a-z_]+_chk\b' <<< "$simbols" ||
     falla "$programa calls no fortified function (_FORTIFY_SOURCE)"
 
 # Licence terms in the machine-readable format, a Debian changelog whose
