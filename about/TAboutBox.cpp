@@ -5,10 +5,10 @@
 #include "DibuixDiferit.h"
 #include "DibuixosAbout.h"
 #include "Esperar.h"
-#include "LlocsPrograma.h"
+#include "PaginesAjuda.h"
 #include "Rellotge.h"
+#include "TFormAjuda.h"
 
-#include <QDesktopServices>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -234,18 +234,18 @@ void TAboutBox::ImagePersonatgeClick()
     mostrarPanells(true);
 }
 
-// A page that cannot be opened is ignored: the window stays as it was.
+// The pages are ours: they open in the help window, over this one.
 void TAboutBox::ProductNameClick()
 {
-    QDesktopServices::openUrl(adrecaAutors());
+    TFormAjuda::Obrir(this, adrecaAutors());
 }
 void TAboutBox::CreditsClick()
 {
-    QDesktopServices::openUrl(adrecaAutors());
+    TFormAjuda::Obrir(this, adrecaAutors());
 }
 void TAboutBox::CommentsClick()
 {
-    QDesktopServices::openUrl(adrecaVorelk());
+    TFormAjuda::Obrir(this, adrecaVorelk());
 }
 
 // A click moves the cycle on at once but leaves the timer's period alone.
@@ -285,12 +285,19 @@ void TAboutBox::MostrarSplash(int ms)
     ui->OKButton->show();
 }
 
-QUrl TAboutBox::adrecaAutors()
+QUrl TAboutBox::adrecaAutors() const
 {
-    return LlocsPrograma::paginaAjuda(QStringLiteral("autors.html"));
+    return PaginesAjuda::Pagina(QStringLiteral("autors"), m_llengua);
 }
 
-QUrl TAboutBox::adrecaVorelk()
+QUrl TAboutBox::adrecaVorelk() const
 {
-    return LlocsPrograma::paginaAjuda(QStringLiteral("vorelk.html"));
+    return PaginesAjuda::Pagina(QStringLiteral("vorelk"), m_llengua);
+}
+
+void TAboutBox::setLlengua(Llengua llengua)
+{
+    m_llengua = llengua;
+    ui->ProductName->setToolTip(adrecaAutors().toString());
+    ui->Credits->setToolTip(adrecaAutors().toString());
 }

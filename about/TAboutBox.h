@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Textos.h"
+
 #include <QDialog>
 #include <QUrl>
 
@@ -32,10 +34,13 @@ public:
     // milliseconds, with the pictures standing still, then hides it again.
     void MostrarSplash(int ms);
 
-    // The pages the window opens: the makers' page and an article on the
-    // project family, both shipped beside the program.
-    static QUrl adrecaAutors();
-    static QUrl adrecaVorelk();
+    // The pages the window opens in the help window: the makers' page and
+    // an article on the project family, in the interface language.
+    QUrl adrecaAutors() const;
+    QUrl adrecaVorelk() const;
+    // The interface language, which the window's own texts do not follow
+    // but its pages do.
+    void setLlengua(Llengua llengua);
 
     static constexpr int IntervalCicle = 3500;
 
@@ -72,4 +77,5 @@ private:
     void centrar();
 
     std::unique_ptr<Ui::TAboutBox> ui;
+    Llengua m_llengua = Llengua::Catala;
 };

@@ -12,6 +12,7 @@
 #include "MenuIcona.h"
 #include "Rellotge.h"
 #include "SubstituirTot.h"
+#include "TAboutBox.h"
 #include "TFormJocs.h"
 #include "AccesOpcions.h"
 #include "TFormTTS.h"
@@ -677,6 +678,9 @@ void TFormPrincipal::AplicarLlengua(Llengua llengua)
     }
     if (m_about)
         AplicarTextosAccessibles(m_about, Textos::accessiblesAbout(), llengua);
+    // The about window's texts stay; the pages it opens follow the language.
+    if (auto *about = qobject_cast<TAboutBox *>(m_about))
+        about->setLlengua(llengua);
     ui->SpeedButtonMenu->setToolTip(Textos::consellOpcions(llengua));
     if (m_jocs)
         m_jocs->ui->BitBtnDAcord->setText(ui->BitBtnDAcord->text());

@@ -21,7 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 # Without a running speech service its engine is simply absent; with it and
 # its espeak-ng module, the voice list gains the desktop's Catalan and
 # Spanish voices. flite is not wanted: it speaks only English.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher, speech-dispatcher-espeak-ng")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher, speech-dispatcher-espeak-ng, xdg-utils")
+# xdg-utils hands the help pages' web addresses to the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "arithmetic drill for learners with disabilities
 Trimbol asks one operation at a time, takes the answer from a large
@@ -32,5 +33,9 @@ division tables, and sums and products of signed numbers.
 Questions and results can be read aloud in Catalan or Spanish, the keypad
 can be driven with one or two switches, and two timed games are included.
 The interface is in Catalan and Spanish.")
+
+# The engine library's folder is private, so the ldconfig calls CPack would
+# add are taken out again; the package has no maintainer scripts.
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/SenseLdconfig.cmake)
 
 include(CPack)

@@ -125,10 +125,10 @@ constexpr std::array<TextAccessible, 26> accessiblesDOpcions{{
      "Alarga en una décima de segundo el intervalo de barrido"},
     {"ListBoxMotorsDeVeu", "Veu", "Voz", "La veu que llegeix les preguntes i els resultats",
      "La voz que lee las preguntas y los resultados"},
-    {"BitBtnHelp", "Ajuda", "Ayuda", "Obre l'ajuda del programa al navegador",
-     "Abre la ayuda del programa en el navegador"},
-    {"LabelInstalar", "", "", "Obre una pàgina que explica com instal·lar veus",
-     "Abre una página que explica cómo instalar voces"},
+    {"BitBtnHelp", "Ajuda", "Ayuda", "Obre l'ajuda del programa",
+     "Abre la ayuda del programa"},
+    {"LabelInstalar", "", "", "Obre la pàgina de l'ajuda que explica com instal·lar veus",
+     "Abre la página de la ayuda que explica cómo instalar voces"},
     {"CheckBoxLlegirResultat", "", "", "Llegeix en veu alta les preguntes i els resultats",
      "Lee en voz alta las preguntas y los resultados"},
     {"CheckBoxSecundaria", "", "", "Mostra també les operacions amb enters",
@@ -146,12 +146,15 @@ constexpr std::array<TextAccessible, 26> accessiblesDOpcions{{
     {"ButtonCopiarALaCarpeta", "", "",
      "Copia el registre de la feina per enganxar-lo en un altre programa",
      "Copia el registro del trabajo para pegarlo en otro programa"},
-    {"ButtonParlantDe", "Parlant de...", "Acerca de...", "Qui ha fet el programa",
-     "Quién ha hecho el programa"},
-    {"BitBtnSortir", "Sortir", "Salir", "Tanca el programa", "Cierra el programa"},
+    // These two keep their Catalan captions in Spanish: a user who calls a
+    // control by what it shows finds it by that name; the Spanish words go
+    // in the description.
+    {"ButtonParlantDe", "Parlant de...", "Parlant de...", "Qui ha fet el programa",
+     "Acerca de...: quién ha hecho el programa"},
+    {"BitBtnSortir", "Sortir", "Sortir", "Tanca el programa", "Salir: cierra el programa"},
     {"EditText", "Text de prova", "Texto de prueba", "", ""},
-    {"ButtonParlar", "Parla", "Habla", "Diu el text de prova amb la veu triada",
-     "Dice el texto de prueba con la voz elegida"},
+    {"ButtonParlar", "Parla", "Parla", "Diu el text de prova amb la veu triada",
+     "Habla: dice el texto de prueba con la voz elegida"},
     {"ButtonCalla", "Calla", "Calla", "Atura la veu", "Detiene la voz"},
     {"ButtonWav", "Crear wav", "Crear wav", "Desa el text de prova dit en un fitxer de so",
      "Guarda el texto de prueba dicho en un archivo de sonido"},
@@ -188,8 +191,11 @@ constexpr std::array<TextAccessible, 17> accessiblesDAbout{{
     {"ImagePersonatge", "Personatge: Hola! Comptem junts?", "Personaje: ¡Hola! ¿Contamos juntos?",
      "Torna a mostrar els panells", "Vuelve a mostrar los paneles"},
     {"Memo1", "Cites", "Citas", "", ""},
-    {"OKButton", "D'acord", "Aceptar", "Tanca aquesta finestra", "Cierra esta ventana"},
-    {"TAboutBox", "Parlant de...", "Acerca de...", "", ""},
+    // The window's texts are the same in both languages, and so are the
+    // names; the Spanish words go in the descriptions.
+    {"OKButton", "D'acord", "D'acord", "Tanca aquesta finestra", "Aceptar: cierra esta ventana"},
+    {"TAboutBox", "Parlant de...", "Parlant de...", "Qui ha fet el programa",
+     "Acerca de...: quién ha hecho el programa"},
 }};
 
 } // namespace

@@ -82,3 +82,14 @@ std::span<const TextControl> opcionsCommutadors();
 // Hint of the main window's picture button, which F10 works too.
 QString consellOpcions(Llengua llengua);
 } // namespace Textos
+
+// The help window: its buttons, what a screen reader calls its page, its
+// title and the line that says a web address found no browser.
+namespace Textos {
+std::span<const TextControl> ajuda();
+std::span<const TextAccessible> accessiblesAjuda();
+// "<page title> - Ajuda de Trimbol 2"
+QString titolAjuda(Llengua llengua, const QString &titolPagina);
+QString senseNavegador(Llengua llengua, const QString &adreca);
+QString paginaNoTrobada(Llengua llengua, const QString &cami);
+} // namespace Textos

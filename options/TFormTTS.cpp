@@ -7,6 +7,8 @@
 #include "InformarError.h"
 #include "LlocsPrograma.h"
 #include "MidesLletra.h"
+#include "PaginesAjuda.h"
+#include "TFormAjuda.h"
 #include "ui_TFormTTS.h"
 
 #include <QDesktopServices>
@@ -402,18 +404,22 @@ void TFormTTS::UpDownEditIntervalEscaneigClick(UpDown::Boto boto)
 void TFormTTS::ButtonParlantDeClick() { m_principal.MenuParlantDeClick(); }
 void TFormTTS::ButtonCopiarALaCarpetaClick() { m_principal.MenuCopiarALaCarpetaClick(); }
 
-QUrl TFormTTS::paginaInstalarVeus()
+QUrl TFormTTS::paginaInstalarVeus() const
 {
-    return LlocsPrograma::paginaAjuda(QStringLiteral("veus.html"));
+    return PaginesAjuda::Pagina(QStringLiteral("veus"), ui->CheckBoxMenuCastellano->isChecked()
+                                                            ? Llengua::Castella
+                                                            : Llengua::Catala);
 }
-QUrl TFormTTS::paginaAjuda()
+QUrl TFormTTS::paginaAjuda() const
 {
-    return LlocsPrograma::paginaAjuda(QStringLiteral("index.html"));
+    return PaginesAjuda::Pagina(QStringLiteral("index"), ui->CheckBoxMenuCastellano->isChecked()
+                                                             ? Llengua::Castella
+                                                             : Llengua::Catala);
 }
 
-// A page that cannot be opened passes silently.
-void TFormTTS::LabelInstalarClick() { QDesktopServices::openUrl(paginaInstalarVeus()); }
-void TFormTTS::BitBtnHelpClick() { QDesktopServices::openUrl(paginaAjuda()); }
+// The pages are ours: they open in the help window, over this one.
+void TFormTTS::LabelInstalarClick() { TFormAjuda::Obrir(this, paginaInstalarVeus()); }
+void TFormTTS::BitBtnHelpClick() { TFormAjuda::Obrir(this, paginaAjuda()); }
 
 void TFormTTS::PrepararTeclatInstalar()
 {

@@ -107,9 +107,10 @@ public:
     int ModeTriat = ModeNormal;
     const bool OcultarProvesVeu;
 
-    // Pages of ours that the window opens in the browser.
-    static QUrl paginaInstalarVeus();
-    static QUrl paginaAjuda();
+    // Pages of ours that the window opens in the help window, in the
+    // interface language.
+    QUrl paginaInstalarVeus() const;
+    QUrl paginaAjuda() const;
 
 public slots:
     void done(int resultat) override;

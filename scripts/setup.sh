@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need,
 # then configures and builds one build folder. Safe to run again.
-#   scripts/setup.sh BUILD_DIR [cmake options...]
+#   scripts/setup.sh [BUILD_DIR [cmake options...]]
+# Without a build folder it only installs the packages.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
     fonts-open-sans fonts-comic-neue fonts-crosextra-carlito
     clang libclang-rt-14-dev libbenchmark-dev
     librsvg2-bin dpkg-dev appstream desktop-file-utils
+    lintian
 )
 
 missing=()
@@ -33,6 +35,9 @@ if ((${#missing[@]})); then
     "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+if (($# == 0)); then
+    exit 0
+fi
 build_dir=$1
 shift
 cmake -S "$(dirname "$0")/.." -B "$build_dir" -G Ninja "$@"

@@ -1,5 +1,8 @@
+#include "PaginesAjuda.h"
 #include "Rellotge.h"
 #include "TAboutBox.h"
+#include "TFormAjuda.h"
+#include "TFormAjudaUi.h"
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -394,24 +397,38 @@ private slots:
     void webPagesOpen_data()
     {
         QTest::addColumn<QString>("nom");
-        QTest::addColumn<QUrl>("adreca");
-        QTest::newRow("product name") << "ProductName" << TAboutBox::adrecaAutors();
-        QTest::newRow("credits") << "Credits" << TAboutBox::adrecaAutors();
-        QTest::newRow("motto") << "Comments" << TAboutBox::adrecaVorelk();
+        QTest::addColumn<QString>("pagina");
+        QTest::addColumn<Llengua>("llengua");
+        for (const auto llengua : {Llengua::Catala, Llengua::Castella}) {
+            const char *sufix = llengua == Llengua::Catala ? "Catalan" : "Spanish";
+            QTest::addRow("product name, %s", sufix) << "ProductName" << "autors" << llengua;
+            QTest::addRow("credits, %s", sufix) << "Credits" << "autors" << llengua;
+            QTest::addRow("motto, %s", sufix) << "Comments" << "vorelk" << llengua;
+        }
     }
+    // The pages are ours: they open in the help window over this one, in the
+    // interface language, and nothing goes to the desktop.
     void webPagesOpen()
     {
         QFETCH(QString, nom);
-        QFETCH(QUrl, adreca);
+        QFETCH(QString, pagina);
+        QFETCH(Llengua, llengua);
         ReceptorAdreces receptor;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &receptor, "obrir");
         const auto treure =
             qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
         TAboutBox finestra;
+        finestra.setLlengua(llengua);
         QVERIFY(mostrada(finestra));
         clicarControl(finestra, nom.toLatin1().constData(), {10, 6});
-        QCOMPARE(receptor.obertes, QList<QUrl>{adreca});
+        auto *ajuda = finestra.findChild<TFormAjuda *>();
+        QVERIFY(ajuda && ajuda->isVisible());
+        const QUrl adreca = PaginesAjuda::Pagina(pagina, llengua);
+        QCOMPARE(ajuda->Pagina(), adreca);
         QVERIFY(QFileInfo::exists(adreca.toLocalFile())); // shipped beside the program
+        QVERIFY(!ajuda->ui->TextBrowserAjuda->toPlainText().isEmpty());
+        QVERIFY(receptor.obertes.isEmpty());
+        ajuda->reject();
         QVERIFY(finestra.isVisible());
         QVERIFY(!control(finestra, "Panel1")->isHidden());
     }
@@ -426,7 +443,9 @@ private slots:
         QVERIFY(installacio.mkpath(QStringLiteral("bin")));
         QVERIFY(installacio.mkpath(QStringLiteral("share/trimbol/ajuda")));
         const QString ajuda = QCoreApplication::applicationDirPath() + QStringLiteral("/ajuda/");
-        for (const QString &pagina : {QStringLiteral("autors.html"), QStringLiteral("vorelk.html")})
+        for (const QString &pagina :
+             {QStringLiteral("autors.html"), QStringLiteral("vorelk.html"),
+              QStringLiteral("autors.es.html"), QStringLiteral("vorelk.es.html")})
             QVERIFY(
                 QFile::copy(ajuda + pagina,
                             installacio.filePath(QStringLiteral("share/trimbol/ajuda/") + pagina)));

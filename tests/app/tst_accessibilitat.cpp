@@ -4,7 +4,9 @@
 #include "ModalHelper.h"
 #include "TAboutBox.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -118,6 +120,26 @@ struct TotesLesFinestres : Finestres {
     }
 };
 
+// What a control shows as its caption, as a voice-control user would say
+// it: a button's text without its "&", a label's text, a window's title.
+// A caption without a letter or digit ("-", an arrow) is a symbol, said by
+// its name instead.
+QString Rotul(QWidget *control)
+{
+    QString text;
+    if (control->isWindow())
+        text = control->windowTitle();
+    else if (auto *boto = qobject_cast<QAbstractButton *>(control))
+        text = boto->text();
+    else if (auto *etiqueta = qobject_cast<QLabel *>(control))
+        text = etiqueta->text();
+    text.remove(QLatin1Char('&'));
+    text = text.simplified();
+    const bool paraula =
+        std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber(); });
+    return paraula ? text : QString();
+}
+
 QWidget *Control(QWidget *finestra, const QString &cami)
 {
     QWidget *control = finestra;
@@ -199,6 +221,36 @@ private slots:
         int comptats = 0;
         SenseNom(arrel, sensenom, comptats);
         QVERIFY2(sensenom.isEmpty(), qPrintable(sensenom.join(QStringLiteral(", "))));
+        QVERIFY(comptats > 0);
+    }
+
+    void namesContainTheirCaptions_data() { everyControlHasAName_data(); }
+    // Label in Name: a control that shows a caption is named with it, so a
+    // user who drives the desktop by voice, or a switch user's scanning
+    // program, finds it by what it shows. Every control counts, the hidden
+    // ones too, in both languages.
+    void namesContainTheirCaptions()
+    {
+        QFETCH(QString, finestra);
+        QFETCH(Llengua, llengua);
+        TotesLesFinestres f;
+        f.TriarLlengua(llengua);
+        QWidget *w = f.finestra(finestra);
+        QStringList dolents;
+        int comptats = 0;
+        QList<QWidget *> controls = w->findChildren<QWidget *>();
+        controls.prepend(w);
+        for (QWidget *control : controls) {
+            const QString rotul = Rotul(control);
+            if (rotul.isEmpty())
+                continue;
+            ++comptats;
+            const QString nom = Interficie(control)->text(QAccessible::Name).simplified();
+            if (!nom.contains(rotul, Qt::CaseInsensitive))
+                dolents << QStringLiteral("%1 shows \"%2\", named \"%3\"")
+                               .arg(control->objectName(), rotul, nom);
+        }
+        QVERIFY2(dolents.isEmpty(), qPrintable(dolents.join(QStringLiteral("; "))));
         QVERIFY(comptats > 0);
     }
 

@@ -4,6 +4,8 @@
 #include "Finestres.h"
 #include "MarcFocus.h"
 #include "ModalHelper.h"
+#include "PaginesAjuda.h"
+#include "TFormAjuda.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -221,35 +223,61 @@ private slots:
         QTest::newRow("Space") << int(Qt::Key_Space);
     }
 
+    // The link opens the page on voices in the help window, over the
+    // options window, which Escape gives back.
     void installLinkByKeyboard()
     {
         QFETCH(int, tecla);
         Finestres f;
         QLabel *enllac = f.opcions.ui->LabelInstalar;
         bool resaltat = false;
+        QUrl mostrada;
         RespondreModal<TFormTTS>([&](QWidget *) {
             QVERIFY(tabularFins(&f.opcions, enllac));
             resaltat = enllac->autoFillBackground() && enllac->font().underline();
             QTest::keyClick(enllac, Qt::Key(tecla));
-            // The link opened its page; the window stays open.
+            auto *ajuda = f.opcions.findChild<TFormAjuda *>();
+            QVERIFY(ajuda && ajuda->isVisible());
+            QVERIFY(QTest::qWaitForWindowActive(ajuda));
+            mostrada = ajuda->Pagina();
+            QTest::keyClick(focusDe(ajuda), Qt::Key_Escape);
+            QVERIFY(!ajuda->isVisible());
             QVERIFY(f.opcions.isVisible());
+            QVERIFY(tabularFins(&f.opcions, enllac));
             QTest::keyClick(enllac, Qt::Key_Tab);
             QVERIFY(!enllac->autoFillBackground() && !enllac->font().underline());
         });
         f.principal.SpeedButtonMenuClick();
         QVERIFY(resaltat);
-        QCOMPARE(obertes, QList<QUrl>{TFormTTS::paginaInstalarVeus()});
+        QCOMPARE(mostrada, PaginesAjuda::Pagina(QStringLiteral("veus"), Llengua::Catala));
+        QVERIFY(obertes.isEmpty()); // nothing went to the desktop
     }
 
+    void helpButtonBySpace_data()
+    {
+        QTest::addColumn<Llengua>("llengua");
+        QTest::newRow("Catalan") << Llengua::Catala;
+        QTest::newRow("Spanish") << Llengua::Castella;
+    }
+    // The help opens in the interface language, in the program's own window.
     void helpButtonBySpace()
     {
+        QFETCH(Llengua, llengua);
         Finestres f;
+        f.opcions.ui->CheckBoxMenuCastellano->setChecked(llengua == Llengua::Castella);
+        QUrl mostrada;
         RespondreModal<TFormTTS>([&](QWidget *) {
             QVERIFY(tabularFins(&f.opcions, f.opcions.ui->BitBtnHelp));
             QTest::keyClick(f.opcions.ui->BitBtnHelp, Qt::Key_Space);
+            auto *ajuda = f.opcions.findChild<TFormAjuda *>();
+            QVERIFY(ajuda && ajuda->isVisible());
+            mostrada = ajuda->Pagina();
+            ajuda->reject();
         });
         f.principal.SpeedButtonMenuClick();
-        QCOMPARE(obertes, QList<QUrl>{TFormTTS::paginaAjuda()});
+        QCOMPARE(mostrada, PaginesAjuda::Pagina(QStringLiteral("index"), llengua));
+        QVERIFY(QFileInfo::exists(mostrada.toLocalFile()));
+        QVERIFY(obertes.isEmpty());
     }
 
     // The focus on a key is a ring at least 3 pixels wide, inside the key,

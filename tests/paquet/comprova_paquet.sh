@@ -2,9 +2,12 @@
 # Builds the Debian package, unpacks it into a temporary root and checks it:
 # every file the install rules promise is in it and nothing else; the program
 # there answers --version, maps the engine library from its own tree and has
-# its help pages where it looks for them; the binaries are stripped and carry
-# no search path read against the current folder; the dependency line names
-# what the program opens at run time and no build or test tool.
+# its help pages where it looks for them; the binaries are stripped, carry
+# no search path read against the current folder and were built with
+# Debian's hardening flags; the dependency line names what the program opens
+# at run time and no build or test tool; the package carries its licence
+# terms and changelog and no maintainer scripts; lintian, when installed,
+# reports no error and no warning.
 #   tests/paquet/comprova_paquet.sh WORK_DIR
 set -euo pipefail
 arrel=$(cd "$(dirname "$0")/../.." && pwd)
@@ -37,6 +40,7 @@ sobren=$(comm -13 <(echo "$promesos") <(echo "$empaquetats"))
 [ -z "$falten" ] || falla "missing from the package: $falten"
 [ -z "$sobren" ] || falla "in the package but in no install rule: $sobren"
 for f in usr/bin/trimbol usr/lib/trimbol/libupctv.so usr/share/trimbol/ajuda/index.html \
+    usr/share/doc/trimbol/copyright usr/share/doc/trimbol/changelog.gz \
     usr/share/applications/trimbol.desktop usr/share/metainfo/cat.trimbol.trimbol.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/trimbol.svg usr/share/man/man1/trimbol.1.gz \
     usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/trimbol.png; do
@@ -72,16 +76,44 @@ kill -- "-$pid" 2> /dev/null || true
 wait "$pid" 2> /dev/null || true
 ((trobada)) || falla "the unpacked program did not load $biblioteca: $(cat "$casa/sortida")"
 # The options window looks for its help pages in ../share/trimbol/ajuda.
-for pagina in index.html autors.html veus.html vorelk.html; do
+for pagina in {index,autors,veus,vorelk}{,.es}.html; do
     [ -f "$(dirname "$programa")/../share/trimbol/ajuda/$pagina" ] || falla "help page $pagina not found"
 done
 
 for b in "$programa" "$biblioteca"; do
-    if LC_ALL=C readelf -S -W "$b" | grep -qE '\.(symtab|debug_info)\b'; then
+    seccions=$(LC_ALL=C readelf -S -W "$b")
+    if grep -qE '\.(symtab|debug_info)\b' <<< "$seccions"; then
         falla "$b is not stripped"
     fi
 done
 "$arrel/tests/binaris/comprova_camins.sh" "$programa" "$biblioteca" || falla "search paths"
+
+# Debian's hardening: relocations bound and made read-only at start-up, and
+# the fortified variants of the C library's functions. (readelf's output
+# goes through variables, not pipes: grep -q would end readelf early, which
+# pipefail takes for a failure.)
+for b in "$programa" "$biblioteca"; do
+    dinamica=$(LC_ALL=C readelf -d -W "$b")
+    grep -qE '\(FLAGS\).*\bBIND_NOW\b|\(FLAGS_1\).*\bNOW\b' <<< "$dinamica" ||
+        falla "$b is not bound at start-up (-z now)"
+    capcaleres=$(LC_ALL=C readelf -l -W "$b")
+    grep -q GNU_RELRO <<< "$capcaleres" || falla "$b has no read-only relocations"
+done
+simbols=$(LC_ALL=C readelf --dyn-syms -W "$programa")
+grep -qE '__[a-z_]+_chk\b' <<< "$simbols" ||
+    falla "$programa calls no fortified function (_FORTIFY_SOURCE)"
+
+# Licence terms in the machine-readable format, a Debian changelog whose
+# latest entry is this version, and no maintainer scripts: the engine
+# library's folder is private, so ldconfig has nothing to do for it.
+copyright=$desempaquetat/usr/share/doc/trimbol/copyright
+head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    falla "copyright is not in the machine-readable format"
+grep -qx 'License: GPL-3+' "$copyright" || falla "copyright names no GPL-3+ licence"
+primera=$(zcat "$desempaquetat/usr/share/doc/trimbol/changelog.gz" | head -1)
+[[ "$primera" == "trimbol ($versio) "* ]] || falla "changelog starts with '$primera'"
+guions=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -E '^(pre|post)(inst|rm)$' || true)
+[ -z "$guions" ] || falla "maintainer scripts in the package: $guions"
 
 depen=$(dpkg-deb -f "$deb" Depends)
 for d in libespeak-ng1 espeak-ng-data fonts-crosextra-carlito fonts-open-sans fonts-comic-neue \
@@ -94,12 +126,28 @@ if grep -qE 'libqt6test|cmake|ninja|-dev\b|libbenchmark|clang|gcc-[0-9]|g\+\+' <
     falla "Depends names a build or test tool: $depen"
 fi
 
+recomana=$(dpkg-deb -f "$deb" Recommends)
+for r in speech-dispatcher speech-dispatcher-espeak-ng xdg-utils; do
+    [[ ", $recomana," == *", $r"[\ ,]* ]] || falla "Recommends lacks $r: $recomana"
+done
+
 if command -v desktop-file-validate > /dev/null; then
     desktop-file-validate "$desempaquetat/usr/share/applications/trimbol.desktop" || falla "desktop entry"
 fi
 if command -v appstreamcli > /dev/null; then
     appstreamcli validate --no-net "$desempaquetat/usr/share/metainfo/cat.trimbol.trimbol.metainfo.xml" ||
         falla "AppStream entry"
+fi
+
+# lintian: any error or warning fails the check; the notes it gives at the
+# info level are printed.
+if command -v lintian > /dev/null; then
+    informe=$(lintian -I "$deb" 2>&1) || true
+    echo "lintian:"
+    echo "${informe:-  (nothing to report)}"
+    if grep -qE '^[EW]: ' <<< "$informe"; then
+        falla "lintian reports errors or warnings"
+    fi
 fi
 
 echo "package: $deb ($(stat -c %s "$deb") bytes, $(dpkg-deb -f "$deb" Installed-Size) KiB installed)"
