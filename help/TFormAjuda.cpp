@@ -1,36 +1,24 @@
 #include "TFormAjuda.h"
 
+#include "NavegadorWeb.h"
 #include "PaginesAjuda.h"
 #include "ui_TFormAjuda.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QScreen>
 
 namespace
 {
-TFormAjuda::ObridorWeb &obridorWeb()
-{
-    static TFormAjuda::ObridorWeb obridor;
-    return obridor;
-}
-
-bool ObrirAlNavegador(const QUrl &adreca)
-{
-    if (const auto &obridor = obridorWeb())
-        return obridor(adreca);
-    return QDesktopServices::openUrl(adreca);
-}
-
 // Reading type: the pages' base text is 22 pixels high, their headings
 // larger still.
 constexpr int lletraPagina = 22;
 constexpr int lletraBotons = 16;
 } // namespace
 
-TFormAjuda::TFormAjuda(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TFormAjuda>())
+TFormAjuda::TFormAjuda(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TFormAjuda>()), m_navegador(new NavegadorWeb(this))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -46,6 +34,7 @@ TFormAjuda::TFormAjuda(QWidget *parent) : QDialog(parent), ui(std::make_unique<U
             &QWidget::setEnabled);
     connect(ui->TextBrowserAjuda, &QTextBrowser::sourceChanged, this,
             &TFormAjuda::AplicarLlengua);
+    connect(m_navegador, &NavegadorWeb::Fallat, this, &TFormAjuda::NavegadorFallat);
     connect(ui->BitBtnEnrere, &QPushButton::clicked, this, &TFormAjuda::BitBtnEnrereClick);
     connect(ui->BitBtnInici, &QPushButton::clicked, this, &TFormAjuda::BitBtnIniciClick);
     connect(ui->BitBtnTancar, &QPushButton::clicked, this, &TFormAjuda::BitBtnTancarClick);
@@ -112,11 +101,6 @@ Llengua TFormAjuda::LlenguaPagina() const
     return PaginesAjuda::LlenguaDe(Pagina());
 }
 
-void TFormAjuda::setObridorWeb(ObridorWeb obridor)
-{
-    obridorWeb() = std::move(obridor);
-}
-
 // A link to a page of ours stays in this window; one to the web goes to the
 // desktop's browser, and a line says so when none could be started.
 void TFormAjuda::TextBrowserAjudaAnchorClicked(const QUrl &adreca)
@@ -126,8 +110,12 @@ void TFormAjuda::TextBrowserAjudaAnchorClicked(const QUrl &adreca)
         return;
     }
     ui->LabelAvis->hide();
-    if (!ObrirAlNavegador(adreca))
-        Avisar(Textos::senseNavegador(LlenguaPagina(), adreca.toString()));
+    m_navegador->Obrir(adreca);
+}
+
+void TFormAjuda::NavegadorFallat(const QUrl &adreca)
+{
+    Avisar(Textos::senseNavegador(LlenguaPagina(), adreca.toString()));
 }
 
 void TFormAjuda::BitBtnEnrereClick()

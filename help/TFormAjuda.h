@@ -5,8 +5,9 @@
 #include <QDialog>
 #include <QUrl>
 
-#include <functional>
 #include <memory>
+
+class NavegadorWeb;
 
 namespace Ui
 {
@@ -17,8 +18,9 @@ class TFormAjuda;
 // their links between pages and between the two languages, by keyboard
 // (Tab goes from link to link, Enter follows one, Alt+Left goes back, Escape
 // closes) and to screen readers. Only addresses on the web go to the
-// desktop's browser; when none can be started, a line at the foot of the
-// window says so. Its buttons speak the language of the page on show.
+// desktop's browser (NavegadorWeb); when none can be started, a line at the
+// foot of the window says so. Its buttons speak the language of the page on
+// show.
 class TFormAjuda : public QDialog
 {
     Q_OBJECT
@@ -36,11 +38,6 @@ public:
     QUrl Pagina() const;
     Llengua LlenguaPagina() const;
 
-    // Test seam: what hands a web address to the desktop, and says whether
-    // a browser could be started (QDesktopServices::openUrl by default).
-    using ObridorWeb = std::function<bool(const QUrl &)>;
-    static void setObridorWeb(ObridorWeb obridor);
-
     // Handlers.
     void TextBrowserAjudaAnchorClicked(const QUrl &adreca);
     void BitBtnEnrereClick();
@@ -50,7 +47,10 @@ public:
     const std::unique_ptr<Ui::TFormAjuda> ui;
 
 private:
+    void NavegadorFallat(const QUrl &adreca);
     void posarFonts();
     void AplicarLlengua();
     void Avisar(const QString &text);
+
+    NavegadorWeb *const m_navegador;
 };

@@ -41,8 +41,8 @@ QString titolAjuda(Llengua llengua, const QString &titolPagina)
 
 QString senseNavegador(Llengua llengua, const QString &adreca)
 {
-    return tria(llengua, "No s'ha pogut obrir cap navegador per a %1.",
-                "No se ha podido abrir ningún navegador para %1.")
+    return tria(llengua, "No hi ha cap navegador per obrir %1.",
+                "No hay ningún navegador para abrir %1.")
         .arg(adreca);
 }
 

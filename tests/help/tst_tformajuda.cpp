@@ -1,10 +1,14 @@
+#include "NavegadorWeb.h"
 #include "PaginesAjuda.h"
 #include "TFormAjuda.h"
 #include "TFormAjudaUi.h"
 
 #include <QAccessible>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -27,6 +31,16 @@ QStringList Enllacos(const QTextDocument *document)
         }
     return enllacos;
 }
+
+// Receives the addresses handed to QDesktopServices.
+class ReceptorWeb : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> obertes;
+public slots:
+    void obrir(const QUrl &adreca) { obertes << adreca; }
+};
 
 // Presses Tab in the page until the link to `href` is the one selected.
 bool TabularFinsEnllac(QTextBrowser *navegador, const QString &href)
@@ -59,8 +73,30 @@ class TestTFormAjuda : public QObject
     Q_OBJECT
 
     QWidget *obridor = nullptr;
-    QList<QUrl> webs;
-    bool navegadorDisponible = true;
+    std::unique_ptr<QTemporaryDir> carpeta;
+
+    // A stand-in for xdg-open that notes the address it gets and ends with
+    // `codi` (xdg-open ends with 3 when it finds no browser).
+    QString Llancador(int codi)
+    {
+        const QString cami = carpeta->filePath(QStringLiteral("xdg-open-%1").arg(codi));
+        QFile guio(cami);
+        if (!guio.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(cami));
+        guio.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '%1'\nexit %2\n")
+                       .arg(carpeta->filePath(QStringLiteral("obertes")))
+                       .arg(codi)
+                       .toUtf8());
+        guio.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return cami;
+    }
+    QStringList Obertes() const
+    {
+        QFile fitxer(carpeta->filePath(QStringLiteral("obertes")));
+        if (!fitxer.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(fitxer.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
 
     TFormAjuda *Obrir(const QString &nom, Llengua llengua)
     {
@@ -71,22 +107,29 @@ class TestTFormAjuda : public QObject
     }
 
 private slots:
+    // The fonts the program's start-up puts in place of the windows' names.
+    void initTestCase()
+    {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Segoe UI Semibold"),
+                                   {QStringLiteral("Carlito"), QStringLiteral("Open Sans")});
+    }
+
     void init()
     {
         obridor = new QWidget;
         obridor->resize(400, 300);
         obridor->show();
-        webs.clear();
-        navegadorDisponible = true;
-        TFormAjuda::setObridorWeb([this](const QUrl &adreca) {
-            webs << adreca;
-            return navegadorDisponible;
-        });
+        carpeta = std::make_unique<QTemporaryDir>();
+        // No test reaches the desktop's browser: a launcher that fails.
+        NavegadorWeb::setOrdre(Llancador(3));
     }
     void cleanup()
     {
-        TFormAjuda::setObridorWeb({});
+        NavegadorWeb::setOrdre(std::nullopt);
         delete obridor;
+        carpeta.reset();
     }
 
     void everyPageInBothLanguages_data()
@@ -181,7 +224,7 @@ private slots:
         QCOMPARE(ajuda->ui->BitBtnEnrere->text(), QString::fromUtf8("&Atrás"));
         QCOMPARE(QAccessible::queryAccessibleInterface(navegador)->text(QAccessible::Name),
                  QString::fromUtf8("Página de ayuda"));
-        QVERIFY(webs.isEmpty());
+        QVERIFY(Obertes().isEmpty());
 
         // Escape closes the window and gives the opener back.
         QTest::keyClick(navegador, Qt::Key_Escape);
@@ -207,36 +250,65 @@ private slots:
     void webAddresses_data()
     {
         QTest::addColumn<Llengua>("llengua");
-        QTest::addColumn<bool>("disponible");
-        QTest::newRow("Catalan, a browser") << Llengua::Catala << true;
-        QTest::newRow("Catalan, no browser") << Llengua::Catala << false;
-        QTest::newRow("Spanish, a browser") << Llengua::Castella << true;
-        QTest::newRow("Spanish, no browser") << Llengua::Castella << false;
+        QTest::addColumn<QString>("llancador");
+        QTest::addColumn<bool>("falla");
+        for (const auto llengua : {Llengua::Catala, Llengua::Castella}) {
+            const char *nom = llengua == Llengua::Catala ? "Catalan" : "Spanish";
+            QTest::addRow("%s, a browser", nom) << llengua << "0" << false;
+            QTest::addRow("%s, xdg-open finds no browser", nom) << llengua << "3" << true;
+            QTest::addRow("%s, xdg-open cannot start", nom) << llengua << "missing" << true;
+        }
     }
-    // A web address goes to the desktop's browser and the page stays; when
-    // no browser can be started, a line in the page's language says so,
-    // with the address, until the reader moves on.
+    // A web address goes to xdg-open and the page stays; when xdg-open
+    // cannot start or finds no browser, a line in the page's language says
+    // so, with the address, until the reader moves on.
     void webAddresses()
     {
         QFETCH(Llengua, llengua);
-        QFETCH(bool, disponible);
-        navegadorDisponible = disponible;
+        QFETCH(QString, llancador);
+        QFETCH(bool, falla);
+        NavegadorWeb::setOrdre(llancador == QLatin1String("missing")
+                                   ? carpeta->filePath(QStringLiteral("cap-xdg-open"))
+                                   : Llancador(llancador.toInt()));
         TFormAjuda *ajuda = Obrir(QStringLiteral("veus"), llengua);
         const QUrl pagina = ajuda->Pagina();
-        const QUrl web(QStringLiteral("https://packages.debian.org/bookworm/speech-dispatcher-espeak-ng"));
+        const QString web =
+            QStringLiteral("https://packages.debian.org/bookworm/speech-dispatcher-espeak-ng");
         ClicarEnllac(ajuda->ui->TextBrowserAjuda, QStringLiteral("packages.debian.org"));
-        QCOMPARE(webs, QList<QUrl>{web});
+        QTRY_VERIFY(ajuda->findChildren<QProcess *>().isEmpty());
         QCOMPARE(ajuda->Pagina(), pagina);
+        if (llancador != QLatin1String("missing"))
+            QCOMPARE(Obertes(), QStringList{web});
         QLabel *avis = ajuda->ui->LabelAvis;
-        QCOMPARE(avis->isVisible(), !disponible);
-        if (!disponible) {
-            QCOMPARE(avis->text(), Textos::senseNavegador(llengua, web.toString()));
-            QVERIFY(!avis->text().contains(QLatin1Char('\n')));
+        QCOMPARE(avis->isVisible(), falla);
+        if (falla) {
+            QCOMPARE(avis->text(), Textos::senseNavegador(llengua, web));
             QCOMPARE(QAccessible::queryAccessibleInterface(avis)->text(QAccessible::Name),
                      avis->text());
+            // One line, within the window at its own size (the offscreen
+            // screen is narrower).
+            ajuda->resize(960, 680);
+            QTRY_COMPARE(ajuda->width(), 960);
+            const int ample = avis->fontMetrics().horizontalAdvance(avis->text());
+            QVERIFY2(ample <= avis->width(),
+                     qPrintable(QStringLiteral("%1 > %2 pixels").arg(ample).arg(avis->width())));
         }
         QTest::mouseClick(ajuda->ui->BitBtnInici, Qt::LeftButton);
         QVERIFY(!avis->isVisible());
+    }
+
+    // Without xdg-open, Qt's own ways to a browser are asked.
+    void webAddressWithoutXdgOpen()
+    {
+        NavegadorWeb::setOrdre(QString());
+        ReceptorWeb receptor;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &receptor, "obrir");
+        const auto treure =
+            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
+        TFormAjuda *ajuda = Obrir(QStringLiteral("autors"), Llengua::Catala);
+        ClicarEnllac(ajuda->ui->TextBrowserAjuda, QStringLiteral("gnu.org"));
+        QCOMPARE(receptor.obertes, QList<QUrl>{QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html"))});
+        QVERIFY(!ajuda->ui->LabelAvis->isVisible());
     }
 
     // A page missing from the installation is said so in the window, not
