@@ -5,13 +5,11 @@
 #include "FinestraPrincipal.h"
 #include "Glifs.h"
 #include "InformarError.h"
-#include "LlocsPrograma.h"
 #include "MidesLletra.h"
 #include "PaginesAjuda.h"
 #include "TFormAjuda.h"
 #include "ui_TFormTTS.h"
 
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>

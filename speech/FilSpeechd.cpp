@@ -3,10 +3,8 @@
 #include "ErrorVeu.h"
 #include "LlistaSsip.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QPointer>
 #include <QTimer>
 
 #include <atomic>
