@@ -111,6 +111,7 @@ ErrorHistoria Obrir(const QString &cami, const QString &nom, int esperaMs)
     QSqlQuery wal(db);
     if (!wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
         return Classificar(wal.lastError());
+    wal.finish();
     // Every answer reaches the disk when its transaction ends: a power cut
     // loses at most the answer being given.
     if (ErrorHistoria error = Executar(db, QStringLiteral("PRAGMA synchronous=FULL")))

@@ -5,6 +5,11 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+namespace {
+// A null text would be stored as NULL; an empty answer is an empty text.
+QVariant Text(const QString &text) { return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text); }
+} // namespace
+
 EscriptorHistoria::~EscriptorHistoria()
 {
     if (!m_connexio.isEmpty())
@@ -49,8 +54,8 @@ ErrorHistoria EscriptorHistoria::sessioDe(const RespostaDesada &resposta, qint64
     nova.prepare(QStringLiteral(
         "INSERT INTO sessions (inici, alumne, tipus, mode) VALUES (?, ?, ?, ?)"));
     nova.addBindValue(qint64(resposta.moment - resposta.ms));
-    nova.addBindValue(resposta.alumne);
-    nova.addBindValue(resposta.tipus);
+    nova.addBindValue(Text(resposta.alumne));
+    nova.addBindValue(Text(resposta.tipus));
     nova.addBindValue(int(resposta.mode));
     if (!nova.exec())
         return BaseHistoria::Classificar(nova.lastError());
@@ -74,8 +79,8 @@ ErrorHistoria EscriptorHistoria::desar(const RespostaDesada &resposta)
             "INSERT INTO respostes (moment, alumne, tipus, pregunta, resposta, verdicte, ms,"
             " pulsacions, sessio) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant &valor :
-             {QVariant(qint64(resposta.moment)), QVariant(resposta.alumne), QVariant(resposta.tipus),
-              QVariant(resposta.pregunta), QVariant(resposta.resposta), QVariant(resposta.verdicte),
+             {QVariant(qint64(resposta.moment)), Text(resposta.alumne), Text(resposta.tipus),
+              Text(resposta.pregunta), Text(resposta.resposta), Text(resposta.verdicte),
               QVariant(qint64(resposta.ms)), QVariant(resposta.pulsacions), QVariant(sessio)})
             fila.addBindValue(valor);
         if (!fila.exec())

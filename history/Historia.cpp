@@ -36,8 +36,9 @@ void Historia::Obrir(const QString &cami)
     m_escriptor = new EscriptorHistoria(EsperaBloqueig);
     m_escriptor->moveToThread(&m_fil);
     connect(&m_fil, &QThread::finished, m_escriptor, &QObject::deleteLater);
+    connect(m_escriptor, &EscriptorHistoria::Fallada, this, [this] { m_activa = false; },
+            Qt::DirectConnection);
     connect(m_escriptor, &EscriptorHistoria::Fallada, this, [this](const ErrorHistoria &error) {
-        m_activa = false;
         // One message: later failures of the same run say nothing more.
         if (!m_fallada) {
             m_fallada = true;

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QThread>
 
+#include <atomic>
+
 class EscriptorHistoria;
 
 // The learner's history as the drill sees it: answers handed over at once,
@@ -39,6 +41,7 @@ private:
     QThread m_fil;
     EscriptorHistoria *m_escriptor = nullptr;
     QString m_cami;
-    bool m_activa = false;
+    // Set off by the writing thread itself, the moment a write fails.
+    std::atomic<bool> m_activa{false};
     bool m_fallada = false;
 };
