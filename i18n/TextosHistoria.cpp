@@ -14,7 +14,8 @@ constexpr std::array<TextControl, 2> taulaOpcions{{
     {"ButtonInforme", "Informe...", "Informe..."},
 }};
 
-constexpr std::array<TextAccessible, 2> taulaAccessiblesOpcions{{
+constexpr std::array<TextAccessible, 3> taulaAccessiblesOpcions{{
+    {"ComboBoxAlumne/EditAlumne", "Alumne", "Alumno", "", ""},
     {"ComboBoxAlumne", "Alumne", "Alumno", "Nom de l'alumne que fa l'exercici; es poden triar els ja coneguts",
      "Nombre del alumno que hace el ejercicio; se pueden elegir los ya conocidos"},
     {"ButtonInforme", "", "", "Mostra l'historial de respostes de l'alumne",
@@ -98,8 +99,8 @@ QString titolMissatgeHistoria(Llengua llengua)
 
 QString columnesTipus(Llengua llengua)
 {
-    return tria(llengua, "Tipus d'operació|Respostes|% correctes|Mediana (s)",
-                "Tipo de operación|Respuestas|% correctas|Mediana (s)");
+    return tria(llengua, "Tipus d'operació|Respostes|Correctes|Mediana",
+                "Tipo de operación|Respuestas|Correctas|Mediana");
 }
 
 QString millor60(Llengua llengua, int correctes)

@@ -24,7 +24,8 @@ QString missatgeHistoria(Llengua llengua, const QString &motiu, const QString &c
 QString titolMissatgeHistoria(Llengua llengua);
 
 // Report texts composed with figures.
-QString columnesTipus(Llengua llengua); // "Tipus|Respostes|% correctes|Mediana"
+// Columns of the table per kind: kind, answers, percent correct, median time.
+QString columnesTipus(Llengua llengua);
 QString millor60(Llengua llengua, int correctes);
 QString millor32(Llengua llengua, const QString &segons);
 QString senseDada(Llengua llengua);

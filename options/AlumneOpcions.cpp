@@ -3,6 +3,7 @@
 #include "FitxerConfiguracio.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include <pwd.h>
@@ -19,6 +20,8 @@ AlumneOpcions::AlumneOpcions(FitxerConfiguracio &fitxer, QComboBox *combo)
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setMaxCount(1000);
+    // Named, so that its screen-reader name follows the language.
+    m_combo->lineEdit()->setObjectName(QStringLiteral("EditAlumne"));
 }
 
 QString AlumneOpcions::NomUsuari()

@@ -53,6 +53,8 @@ TFormInforme::TFormInforme(const QString &cami, const QString &alumne, Llengua l
     ui->TableWidgetTipus->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->TableWidgetTipus->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     ui->TableWidgetTipus->setTabKeyNavigation(false);
+    ui->TableWidgetTipus->setWordWrap(true);
+    ui->TableWidgetTipus->setTextElideMode(Qt::ElideNone);
     for (const QString &tipus : Informe::TipusTaules())
         ui->ComboBoxTaula->addItem(CaptionTipus(llengua, tipus), tipus);
     ui->ComboBoxTaula->setCurrentIndex(2); // multiplication, the drill's first kind
@@ -153,8 +155,9 @@ void TFormInforme::omplirTipus()
     int fila = 0;
     for (const auto &[codi, tipus] : perTipus) {
         const QStringList valors{nomTipus(codi), QString::number(tipus.respostes),
-                                 locale.toString(std::lround(tipus.percentCorrectes())),
-                                 GraellaFets::Segons(tipus.medianaMs)};
+                                 locale.toString(std::lround(tipus.percentCorrectes())) +
+                                     QStringLiteral(" %"),
+                                 Textos::segons(m_llengua, GraellaFets::Segons(tipus.medianaMs))};
         for (int columna = 0; columna < valors.size(); ++columna) {
             auto *cela = new QTableWidgetItem(valors[columna]);
             if (columna > 0)
@@ -163,6 +166,8 @@ void TFormInforme::omplirTipus()
         }
         ++fila;
     }
+    // A long kind's caption wraps rather than being cut.
+    taula->resizeRowsToContents();
 }
 
 void TFormInforme::omplirMillors()

@@ -118,8 +118,8 @@ private slots:
                 valors << tipus->item(r, c)->text();
             return valors;
         };
-        QCOMPARE(fila(0), (QStringList{"Taules de multiplicar. 1 xifra", "7", "71", "2,0"}));
-        QCOMPARE(fila(1), (QStringList{"Taules de sumar. 1 xifra", "1", "100", "0,5"}));
+        QCOMPARE(fila(0), (QStringList{"Taules de multiplicar. 1 xifra", "7", "71 %", "2,0 s"}));
+        QCOMPARE(fila(1), (QStringList{"Taules de sumar. 1 xifra", "1", "100 %", "0,5 s"}));
         QVERIFY(ui.LabelMillor60->text().contains(QStringLiteral(": 3 correctes per minut")));
         QVERIFY(ui.LabelMillor32->text().contains(QStringLiteral(": 83,4 segons")));
 
