@@ -4,7 +4,9 @@
 // Prints the median and the 90th percentile of each, in milliseconds.
 //   QT_QPA_PLATFORM=offscreen build-bench/mesura_historia [answers]
 #include "BaseHistoria.h"
+#include "ConsultaHistoria.h"
 #include "EscriptorHistoria.h"
+#include "Informe.h"
 #include "TFormInforme.h"
 
 #include <QApplication>
@@ -95,6 +97,22 @@ int main(int argc, char *argv[])
         desar.push_back(double(rellotge.nsecsElapsed()) / 1e6);
     }
     Dir("store one answer", desar);
+
+    // Where the time of the report goes: reading the rows, then the figures.
+    std::vector<double> llegir, calcular;
+    for (int i = 0; i < 7; ++i) {
+        rellotge.restart();
+        ConsultaHistoria consulta(cami);
+        const QDateTime des = QDateTime::fromMSecsSinceEpoch(0), fins = QDateTime::currentDateTime();
+        const auto respostes = consulta.Respostes(QStringLiteral("Alumne 0"), des, fins);
+        const auto sessions = consulta.Sessions(QStringLiteral("Alumne 0"), des, fins);
+        llegir.push_back(double(rellotge.nsecsElapsed()) / 1e6);
+        rellotge.restart();
+        const Informe informe(respostes, sessions);
+        calcular.push_back(double(rellotge.nsecsElapsed()) / 1e6);
+    }
+    Dir("  of which: read the learner's rows", llegir);
+    Dir("  of which: compute the figures", calcular);
 
     std::vector<double> obrir;
     for (int i = 0; i < 7; ++i) {
