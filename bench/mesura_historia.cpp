@@ -104,7 +104,7 @@ int main(int argc, char *argv[])
         rellotge.restart();
         ConsultaHistoria consulta(cami);
         const QDateTime des = QDateTime::fromMSecsSinceEpoch(0), fins = QDateTime::currentDateTime();
-        const auto respostes = consulta.Respostes(QStringLiteral("Alumne 0"), des, fins);
+        const auto respostes = consulta.Respostes(QStringLiteral("Alumne 0"), des, fins, false);
         const auto sessions = consulta.Sessions(QStringLiteral("Alumne 0"), des, fins);
         llegir.push_back(double(rellotge.nsecsElapsed()) / 1e6);
         rellotge.restart();

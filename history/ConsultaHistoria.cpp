@@ -39,16 +39,17 @@ QStringList ConsultaHistoria::Alumnes()
 
 std::vector<RespostaDesada> ConsultaHistoria::Respostes(const QString &alumne,
                                                         const QDateTime &des,
-                                                        const QDateTime &fins)
+                                                        const QDateTime &fins, bool complet)
 {
     std::vector<RespostaDesada> files;
     if (m_error)
         return files;
     QSqlQuery consulta(QSqlDatabase::database(m_connexio, false));
     consulta.setForwardOnly(true);
-    consulta.prepare(QStringLiteral(
-        "SELECT moment, tipus, pregunta, resposta, verdicte, ms, pulsacions, sessio"
-        " FROM respostes WHERE alumne = ? AND moment BETWEEN ? AND ? ORDER BY moment, id"));
+    consulta.prepare(QStringLiteral("SELECT moment, tipus, pregunta, verdicte, ms, sessio%1"
+                                    " FROM respostes WHERE alumne = ? AND moment BETWEEN ? AND ?"
+                                    " ORDER BY moment, id")
+                         .arg(complet ? QStringLiteral(", resposta, pulsacions") : QString()));
     consulta.addBindValue(alumne);
     consulta.addBindValue(des.toMSecsSinceEpoch());
     consulta.addBindValue(fins.toMSecsSinceEpoch());
@@ -62,11 +63,13 @@ std::vector<RespostaDesada> ConsultaHistoria::Respostes(const QString &alumne,
         fila.moment = consulta.value(0).toLongLong();
         fila.tipus = consulta.value(1).toString();
         fila.pregunta = consulta.value(2).toString();
-        fila.resposta = consulta.value(3).toString();
-        fila.verdicte = consulta.value(4).toString();
-        fila.ms = consulta.value(5).toLongLong();
-        fila.pulsacions = consulta.value(6).toInt();
-        fila.sessio = consulta.value(7).toULongLong();
+        fila.verdicte = consulta.value(3).toString();
+        fila.ms = consulta.value(4).toLongLong();
+        fila.sessio = consulta.value(5).toULongLong();
+        if (complet) {
+            fila.resposta = consulta.value(6).toString();
+            fila.pulsacions = consulta.value(7).toInt();
+        }
         files.push_back(std::move(fila));
     }
     return files;

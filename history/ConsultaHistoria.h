@@ -32,8 +32,10 @@ public:
     // The learners with at least one answer, in alphabetical order.
     QStringList Alumnes();
     // One learner's answers from `des` to `fins` (both included), oldest first.
+    // Without `complet`, only what the report's figures need (no answer
+    // text, no presses): reading is the report's costliest step.
     std::vector<RespostaDesada> Respostes(const QString &alumne, const QDateTime &des,
-                                          const QDateTime &fins);
+                                          const QDateTime &fins, bool complet = true);
     std::vector<SessioDesada> Sessions(const QString &alumne, const QDateTime &des,
                                        const QDateTime &fins);
     // When the learner's first session began; invalid without any.

@@ -137,8 +137,8 @@ void TFormInforme::Actualitzar()
 {
     setWindowTitle(Textos::titolInforme(m_llengua, alumne()));
     ConsultaHistoria consulta(m_cami);
-    m_respostes = consulta.Respostes(alumne(), des(), fins());
-    m_informe.emplace(m_respostes, consulta.Sessions(alumne(), des(), fins()));
+    m_informe.emplace(consulta.Respostes(alumne(), des(), fins(), false),
+                      consulta.Sessions(alumne(), des(), fins()));
     omplirTipus();
     omplirMillors();
     ComboBoxTaulaChange();
@@ -215,7 +215,7 @@ void TFormInforme::ButtonExportarClick()
     const QString cami = demanarFitxer(Textos::filtreCsv(m_llengua), QStringLiteral("csv"));
     if (cami.isEmpty())
         return;
-    if (!ExportacioCsv::Escriure(cami, m_respostes))
+    if (!ExportacioCsv::Escriure(cami, ConsultaHistoria(m_cami).Respostes(alumne(), des(), fins())))
         QMessageBox::warning(this, windowTitle(), Textos::errorFitxer(m_llengua, cami));
 }
 

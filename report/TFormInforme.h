@@ -58,5 +58,4 @@ private:
     const Llengua m_llengua;
     GraficRitme *m_grafic = nullptr;
     std::optional<Informe> m_informe;
-    std::vector<RespostaDesada> m_respostes;
 };
