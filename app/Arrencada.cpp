@@ -1,5 +1,7 @@
 #include "Arrencada.h"
 
+#include "BaseHistoria.h"
+
 #include "ui_TFormPrincipal.h"
 #include "TFormTTSUi.h"
 
@@ -29,6 +31,8 @@ void Arrencada::Iniciar(int duradaSplash)
     FormTTS.RadioButtonTM1XClick();
     // The restart above wrote a header: the record starts empty all the same.
     FormPrincipal.BuidarRegistre();
+    // Every answer from now on is kept in the learner's history.
+    FormPrincipal.ObrirHistoria(BaseHistoria::CamiPerDefecte());
     QTimer::singleShot(0, &FormPrincipal, &TFormPrincipal::SpeedButtonMenuClick);
 }
 

@@ -1,5 +1,7 @@
 #include "GeneradorPreguntes.h"
 
+#include <array>
+
 #include <algorithm>
 
 int GeneradorPreguntes::U(int a, int b)
@@ -68,4 +70,24 @@ QString GeneradorPreguntes::Generar(TipusOperacio tipus, int taulaMaxima)
         return enters(2, 99, " x ", " . ");
     }
     return {};
+}
+
+TipusOperacio GeneradorPreguntes::TipusDeCodi(const QString &codi)
+{
+    const std::array<std::pair<const char *, TipusOperacio>, 10> tipus{{
+        {"TS1X", TipusOperacio::TS1X},
+        {"TM1X", TipusOperacio::TM1X},
+        {"TR1X", TipusOperacio::TR1X},
+        {"TD1X", TipusOperacio::TD1X},
+        {"SE1X", TipusOperacio::SE1X},
+        {"S3E1X", TipusOperacio::S3E1X},
+        {"ME1X", TipusOperacio::ME1X},
+        {"M3E1X", TipusOperacio::M3E1X},
+        {"SE2X", TipusOperacio::SE2X},
+        {"ME2X", TipusOperacio::ME2X},
+    }};
+    for (const auto &[nom, valor] : tipus)
+        if (codi == QLatin1String(nom))
+            return valor;
+    return TipusOperacio::TM1X;
 }

@@ -16,6 +16,10 @@ class GeneradorPreguntes
 public:
     void Sembrar(std::uint32_t llavor) { m_aleatori.seed(llavor); }
 
+    // The kind a radio button's code names ("TS1X", ...); multiplication
+    // for an unknown code.
+    static TipusOperacio TipusDeCodi(const QString &codi);
+
     // `taulaMaxima` (1 to 10) bounds the table of the addition and
     // multiplication tables.
     QString Generar(TipusOperacio tipus, int taulaMaxima);

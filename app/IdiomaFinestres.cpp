@@ -1,5 +1,7 @@
 #include "IdiomaFinestres.h"
 
+#include "TextosHistoria.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
@@ -50,4 +52,14 @@ void AplicarTextosAccessibles(QWidget *finestra, std::span<const TextAccessible>
         if (const QString descripcio = text.descripcio(llengua); !descripcio.isEmpty())
             control->setAccessibleDescription(descripcio);
     }
+}
+
+void AplicarLlenguaOpcions(QWidget *opcions, Llengua llengua)
+{
+    AplicarTextos(opcions, Textos::opcions(), llengua);
+    AplicarTextos(opcions, Textos::opcionsCommutadors(), llengua);
+    AplicarTextos(opcions, Textos::opcionsHistoria(), llengua);
+    AplicarTextosAccessibles(opcions, Textos::accessiblesOpcions(), llengua);
+    AplicarTextosAccessibles(opcions, Textos::accessiblesOpcionsHistoria(), llengua);
+    opcions->setWindowTitle(Textos::titolOpcions(llengua));
 }

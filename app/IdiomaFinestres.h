@@ -12,3 +12,6 @@ void AplicarTextos(QWidget *finestra, std::span<const TextControl> textos, Lleng
 // controls, in the given language.
 void AplicarTextosAccessibles(QWidget *finestra, std::span<const TextAccessible> textos,
                               Llengua llengua);
+
+// All the texts of the options window, its title included.
+void AplicarLlenguaOpcions(QWidget *opcions, Llengua llengua);

@@ -1,18 +1,24 @@
 #include "TFormPrincipal.h"
 
+#include "AnotacioHistoria.h"
 #include "AvisAccessible.h"
 #include "Escaneig.h"
 #include "Esperar.h"
 #include "FinestraAccessible.h"
 #include "FormaParlada.h"
-#include "HoraDelDia.h"
+#include "ConsultaHistoria.h"
+#include "Historia.h"
 #include "IdiomaFinestres.h"
 #include "InformarError.h"
+#include "JocsCronometrats.h"
+#include "MostrarModal.h"
 #include "MarcFocus.h"
 #include "MenuIcona.h"
+#include "RegistreFeina.h"
 #include "Rellotge.h"
 #include "SubstituirTot.h"
 #include "TAboutBox.h"
+#include "TFormInforme.h"
 #include "TFormJocs.h"
 #include "AccesOpcions.h"
 #include "TFormTTS.h"
@@ -23,30 +29,21 @@
 #include "ui_TFormPrincipal.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QScreen>
 #include <QStyle>
-#include <QTextCursor>
-#include <QWindow>
 #include <QTime>
 
-#include <algorithm>
-
-namespace {
-const QString Tab = QStringLiteral("\t");
-
-QString horaActual() { return HoraLlarga(QLocale(), QTime::currentTime()); }
-} // namespace
-
 TFormPrincipal::TFormPrincipal(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TFormPrincipal>())
+    : QWidget(parent), ui(std::make_unique<Ui::TFormPrincipal>()),
+      m_jocsCronometrats(std::make_unique<JocsCronometrats>(*this)),
+      m_anotacio(std::make_unique<AnotacioHistoria>([this] { return ContextHistoria(); }))
 {
     InstallarFinestraAccessible();
     ui->setupUi(this);
+    m_registre = std::make_unique<RegistreFeina>(ui->MemoCarpeta);
+    m_jocsCronometrats->setCursaAcabada([this](std::uint32_t ms) { m_anotacio->AcabarCursa(ms); });
     AplicarMidesLletra(this);
     setFixedSize(561, 503);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -91,6 +88,7 @@ void TFormPrincipal::FormCreate()
     m_escaneig = std::make_unique<::Escaneig>(
         this, tecles, [this] { return m_opcions && m_opcions->EscaneigDirigit(); });
     connect(m_escaneig.get(), &::Escaneig::Enmarcada, this, &TFormPrincipal::LlegirTecla);
+    connect(m_escaneig.get(), &::Escaneig::Premuda, this, [this] { m_anotacio->Premuda(); });
     new MarcFocus(this, QList<QWidget *>(tecles.begin(), tecles.end()));
 }
 
@@ -183,23 +181,7 @@ void TFormPrincipal::SembrarAleatori()
 
 TipusOperacio TFormPrincipal::TipusTriat() const
 {
-    const std::array<std::pair<const char *, TipusOperacio>, 10> tipus{{
-        {"TS1X", TipusOperacio::TS1X},
-        {"TM1X", TipusOperacio::TM1X},
-        {"TR1X", TipusOperacio::TR1X},
-        {"TD1X", TipusOperacio::TD1X},
-        {"SE1X", TipusOperacio::SE1X},
-        {"S3E1X", TipusOperacio::S3E1X},
-        {"ME1X", TipusOperacio::ME1X},
-        {"M3E1X", TipusOperacio::M3E1X},
-        {"SE2X", TipusOperacio::SE2X},
-        {"ME2X", TipusOperacio::ME2X},
-    }};
-    const QString triada = m_opcions->OperacioTriada();
-    for (const auto &[codi, valor] : tipus)
-        if (triada == QLatin1String(codi))
-            return valor;
-    return TipusOperacio::TM1X;
+    return GeneradorPreguntes::TipusDeCodi(m_opcions->OperacioTriada());
 }
 
 void TFormPrincipal::setOperacio(const QString &text)
@@ -212,6 +194,7 @@ void TFormPrincipal::setOperacio(const QString &text)
 void TFormPrincipal::GenerarPregunta()
 {
     setOperacio(m_generador.Generar(TipusTriat(), m_opcions->TaulaMaxima));
+    m_anotacio->PreguntaMostrada();
     m_avis->Anunciar(ui->LabelOperacio->text());
     if (LlegirResultat())
         ParlarOperacio(ui->LabelOperacio->text());
@@ -233,11 +216,10 @@ void TFormPrincipal::ReiniciarSessio(const QString &titol)
     NombreCorrectes = 0;
     SembrarAleatori();
     RetolarComptadors();
-    AfegirRegistre(QString());
-    AfegirRegistre(horaActual());
+    m_registre->Capcalera(titol);
     ui->EditResultat->clear();
-    AfegirRegistre(titol);
     TitolSessio = titol;
+    m_anotacio->NovaSessio();
 }
 
 void TFormPrincipal::MenuIniciarDeNouClick()
@@ -247,47 +229,59 @@ void TFormPrincipal::MenuIniciarDeNouClick()
 }
 
 // ---------------------------------------------------------------------------
-// The record of work
+// The record of work and the learner's history
 
-void TFormPrincipal::AfegirRegistre(const QString &linia)
-{
-    // An empty document holds no line yet, though it shows one empty block;
-    // every later line starts a block of its own, empty lines included.
-    QTextCursor cursor(ui->MemoCarpeta->document());
-    cursor.movePosition(QTextCursor::End);
-    if (m_registreTeLinies)
-        cursor.insertBlock();
-    cursor.insertText(linia);
-    m_registreTeLinies = true;
-}
-
-void TFormPrincipal::BuidarRegistre()
-{
-    ui->MemoCarpeta->clear();
-    m_registreTeLinies = false;
-}
+void TFormPrincipal::AfegirRegistre(const QString &linia) { m_registre->Afegir(linia); }
+void TFormPrincipal::BuidarRegistre() { m_registre->Buidar(); }
 
 QString TFormPrincipal::LiniaResposta(const QString &pregunta, const QString &resposta,
                                       const QString &marca) const
 {
-    return pregunta + Tab + resposta + Tab + marca + Tab + QStringLiteral("P:") + Tab +
-           QString::number(NombrePreguntes) + Tab + QStringLiteral("C:") + Tab +
-           QString::number(NombreCorrectes);
+    return RegistreFeina::LiniaResposta(pregunta, resposta, marca, NombrePreguntes,
+                                        NombreCorrectes);
 }
 
 void TFormPrincipal::MenuCopiarALaCarpetaClick()
 {
     AturarJocs();
-    AfegirRegistre(QString());
-    AfegirRegistre(horaActual());
-    AfegirRegistre(QString());
-    QString text = ui->MemoCarpeta->toPlainText();
-#ifdef Q_OS_WIN
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-#endif
-    if (QClipboard *portapapers = QGuiApplication::clipboard())
-        portapapers->setText(text);
+    m_registre->Copiar();
 }
+
+void TFormPrincipal::ObrirHistoria(const QString &cami)
+{
+    if (!m_historia)
+        m_historia = m_anotacio->CrearHistoria(this, [this] { return LlenguaActual(); });
+    m_historia->Obrir(cami);
+}
+
+AnotacioHistoria::Context TFormPrincipal::ContextHistoria() const
+{
+    const ModeJoc mode = TimerCompeEnrera.isActive()     ? ModeJoc::Operacions60
+                         : TimerContrarelloge.isActive() ? ModeJoc::Contrarrellotge32
+                                                         : ModeJoc::Normal;
+    if (!m_opcions)
+        return {QString(), QString(), mode};
+    return {m_opcions->Alumne(), m_opcions->OperacioTriada(), mode};
+}
+
+void TFormPrincipal::ActualitzarAlumnes()
+{
+    // The learners the history knows, for the options window's list.
+    if (m_historia && m_opcions)
+        m_opcions->setAlumnesConeguts(ConsultaHistoria(m_historia->Cami()).Alumnes());
+}
+
+void TFormPrincipal::MenuInformeClick()
+{
+    AturarJocs();
+    const QString cami = m_historia ? m_historia->Cami() : BaseHistoria::CamiPerDefecte();
+    TFormInforme informe(cami, m_opcions->Alumne(), LlenguaActual(), QApplication::activeModalWidget());
+    MostrarModal(informe);
+    ActualitzarAlumnes();
+}
+
+Llengua TFormPrincipal::LlenguaActual() const
+{ return ui->MenuCastella->isChecked() ? Llengua::Castella : Llengua::Catala; }
 
 // ---------------------------------------------------------------------------
 // Answer entry and checking
@@ -342,13 +336,11 @@ bool TFormPrincipal::LlegirResultat() const
     return m_opcions && m_opcions->LlegirResultat();
 }
 
-bool TFormPrincipal::JocEnCurs() const
-{
-    return TimerCompeEnrera.isActive() || TimerContrarelloge.isActive();
-}
+bool TFormPrincipal::JocEnCurs() const { return m_jocsCronometrats->EnCurs(); }
 
 void TFormPrincipal::ButtonNouClick()
 {
+    const AnotacioHistoria::Mesura mesura = m_anotacio->Mesurar();
     SeguirLaPregunta();
     ActivarBotonsResposta(false);
     const QString pregunta = ui->LabelOperacio->text();
@@ -363,8 +355,10 @@ void TFormPrincipal::ButtonNouClick()
     GenerarPregunta();
     ++NombrePreguntes;
     RetolarComptadors();
-    // The line names the question now shown: the new one.
+    // The line names the question now shown: the new one. The history
+    // keeps the question skipped, the fact the learner did not answer.
     AfegirRegistre(LiniaResposta(ui->LabelOperacio->text(), QString(), QStringLiteral("NC")));
+    m_anotacio->Anotar(pregunta, QString(), QStringLiteral("NC"), mesura);
     ui->EditResultat->setFocus();
     ActivarBotonsResposta(true);
 }
@@ -381,6 +375,7 @@ void TFormPrincipal::SeguirLaPregunta()
 
 void TFormPrincipal::BitBtnDAcordClick()
 {
+    m_mesura = m_anotacio->Mesurar();
     SeguirLaPregunta();
     ActivarBotonsResposta(false);
     ++NombrePreguntes;
@@ -405,6 +400,7 @@ void TFormPrincipal::CamiCorrecte(const QString &pregunta, const QString &espera
     RetolarComptadors();
     AfegirRegistre(
         LiniaResposta(pregunta + QStringLiteral(" = "), ui->EditResultat->text(), QStringLiteral("C")));
+    m_anotacio->Anotar(pregunta, ui->EditResultat->text(), QStringLiteral("C"), m_mesura);
     setOperacio(pregunta + QStringLiteral(" = ") + esperada);
     ui->EditResultat->setText(TextBe);
     m_avis->Anunciar(ui->LabelOperacio->text() + QStringLiteral(", ") + TextBe);
@@ -429,6 +425,7 @@ void TFormPrincipal::CamiIncorrecte(const QString &pregunta)
 {
     AfegirRegistre(LiniaResposta(pregunta + QStringLiteral(" =| "), ui->EditResultat->text(),
                                  QStringLiteral("I")));
+    m_anotacio->Anotar(pregunta, ui->EditResultat->text(), QStringLiteral("I"), m_mesura);
     setOperacio(pregunta + QStringLiteral(" = ") + TextNoCorrecte);
     m_avis->Anunciar(ui->LabelOperacio->text());
     if (LlegirResultat())
@@ -438,6 +435,7 @@ void TFormPrincipal::CamiIncorrecte(const QString &pregunta)
         return;
     ui->EditResultat->setEnabled(true);
     setOperacio(pregunta);
+    m_anotacio->PreguntaMostrada();
     m_avis->Anunciar(pregunta);
     ui->EditResultat->clear();
     if (LlegirResultat())
@@ -489,6 +487,7 @@ void TFormPrincipal::SpeedButtonMenuClick()
 {
     AturarJocs();
     m_opcions->ModeTriat = TFormTTS::ModeNormal;
+    ActualitzarAlumnes();
     MostrarModal(*m_opcions);
     if (m_tancat)
         return;
@@ -511,131 +510,17 @@ void TFormPrincipal::SpeedButtonMenuClick()
     IniciarEscaneig();
 }
 
-void TFormPrincipal::MostrarModal(QDialog &dialeg)
-{
-    // The window opens in front of the one it was opened from (the options
-    // window for the about window, this one for the others), even where no
-    // window manager raises it: the about window, already shown once as the
-    // splash, would otherwise reopen at its old place in the stack.
-    QWidget *davant = QApplication::activeModalWidget();
-    if (!davant)
-        davant = this;
-    dialeg.winId();
-    if (QWindow *finestra = dialeg.windowHandle(); finestra && davant->windowHandle())
-        finestra->setTransientParent(davant->windowHandle());
-    QTimer::singleShot(0, &dialeg, [&dialeg] {
-        dialeg.raise();
-        dialeg.activateWindow();
-    });
-    dialeg.exec();
-    // The focus comes back to the window it was opened from, even where no
-    // window manager hands it back: keys and a screen reader follow it.
-    if (davant->isVisible())
-        davant->activateWindow();
-}
 
-void TFormPrincipal::AturarJocs()
-{
-    TimerCompeEnrera.stop();
-    TimerContrarelloge.stop();
-    ui->LabelCompteEnrera->hide();
-}
+void TFormPrincipal::MostrarModal(QDialog &dialeg) { ::MostrarModal(dialeg, this); }
 
-void TFormPrincipal::IniciarJoc(QTimer &temporitzador, const QString &textInicial,
-                                const QString &titol)
-{
-    m_opcions->Close();
-    TimerCompeEnrera.stop();
-    TimerContrarelloge.stop();
-    PosarCompte(textInicial);
-    ui->LabelCompteEnrera->show();
-    setOperacio(QString());
-    m_jocs->setWindowTitle(QStringLiteral("Trimbol - ") + titol);
-    m_jocs->ui->LabelInformacio->setText(TextPreparats);
-    QApplication::beep();
-    // Any way of closing the prompt goes ahead: it has no cancel.
-    MostrarModal(*m_jocs);
-    if (m_tancat)
-        return;
-    MenuIniciarDeNouClick();
-    temporitzador.start();
-}
-
-void TFormPrincipal::MenuFerElMaximDOperacionsClick()
-{
-    IniciarJoc(TimerCompeEnrera, QString::number(SegonsJoc1), m_opcions->TitolJoc1());
-}
-
-void TFormPrincipal::MenuContraRellotgeClick()
-{
-    IniciarJoc(TimerContrarelloge, QStringLiteral("0"), m_opcions->TitolJoc2());
-    if (m_tancat)
-        return;
-    // The race is timed from here, once the prompt is closed and the first
-    // question is on display.
-    IniciJoc2 = Rellotge::GetTickCount();
-}
-
-void TFormPrincipal::MostrarJocs(const QString &informacio)
-{
-    m_jocs->ui->LabelInformacio->setText(informacio);
-    QApplication::beep();
-    MostrarModal(*m_jocs);
-}
-
-void TFormPrincipal::PosarCompte(const QString &text)
-{
-    // The big number keeps its place; a wider one (a race past 99 seconds,
-    // a time with tenths) grows around the same centre instead of being cut.
-    QLabel *compte = ui->LabelCompteEnrera;
-    compte->setText(text);
-    constexpr int Centre = 460 + 72 / 2;
-    const int amplada = std::max(72, compte->sizeHint().width());
-    compte->setGeometry(std::min(Centre - amplada / 2, width() - amplada), 95, amplada, 86);
-}
-
-void TFormPrincipal::TimerCompeEnreraTimer()
-{
-    const QString restants = QString::number(ui->LabelCompteEnrera->text().toInt() - 1);
-    PosarCompte(restants);
-    if (restants != QLatin1String("0"))
-        return;
-    TimerCompeEnrera.stop();
-    MostrarJocs(ui->LabelPreguntes->text() + QStringLiteral(" - ") + ui->LabelCorrectes->text());
-    ui->LabelCompteEnrera->hide();
-}
-
-void TFormPrincipal::TimerContrarellogeTimer()
-{
-    PosarCompte(QString::number(ui->LabelCompteEnrera->text().toInt() + 1));
-}
-
-QString TFormPrincipal::TextTemps(std::uint32_t ms)
-{
-    // Tenths, an exact half going to the even neighbour, in whole numbers so
-    // that 83 450 ms is exactly 834.5 tenths.
-    std::uint32_t decimes = ms / 100;
-    const std::uint32_t resta = ms % 100;
-    if (resta > 50 || (resta == 50 && decimes % 2 == 1))
-        ++decimes;
-    if (decimes % 10 == 0)
-        return QString::number(decimes / 10);
-    return QString::number(decimes / 10) + QLocale().decimalPoint() + QString::number(decimes % 10);
-}
-
-void TFormPrincipal::ComprovarFinalJoc2()
-{
-    if (NombreCorrectes != CorrectesJoc2 || !TimerContrarelloge.isActive())
-        return;
-    const std::uint32_t transcorregut = Rellotge::GetTickCount() - IniciJoc2;
-    const QString temps = TextTemps(transcorregut);
-    TimerContrarelloge.stop();
-    PosarCompte(temps);
-    m_jocs->setWindowTitle(QStringLiteral("Trimbol - ") + m_opcions->TitolJoc2());
-    MostrarJocs(ui->LabelPreguntes->text() + QStringLiteral(" - ") + ui->LabelCorrectes->text() +
-                QStringLiteral(" - ") + temps + TextSegons);
-    ui->LabelCompteEnrera->hide();
-}
+// The games themselves live in JocsCronometrats.
+void TFormPrincipal::AturarJocs() { m_jocsCronometrats->Aturar(); }
+void TFormPrincipal::MenuFerElMaximDOperacionsClick() { m_jocsCronometrats->IniciarJoc1(); }
+void TFormPrincipal::MenuContraRellotgeClick() { m_jocsCronometrats->IniciarJoc2(); }
+void TFormPrincipal::TimerCompeEnreraTimer() { m_jocsCronometrats->TickJoc1(); }
+void TFormPrincipal::TimerContrarellogeTimer() { m_jocsCronometrats->TickJoc2(); }
+void TFormPrincipal::ComprovarFinalJoc2() { m_jocsCronometrats->ComprovarFinal(); }
+QString TFormPrincipal::TextTemps(std::uint32_t ms) { return JocsCronometrats::TextTemps(ms); }
 
 void TFormPrincipal::MenuSortirClick()
 {
@@ -671,11 +556,8 @@ void TFormPrincipal::AplicarLlengua(Llengua llengua)
     ui->MenuCastella->setChecked(llengua == Llengua::Castella);
     AplicarTextos(this, Textos::principal(), llengua);
     AplicarTextosAccessibles(this, Textos::accessiblesPrincipal(), llengua);
-    if (m_opcions) {
-        AplicarTextos(m_opcions, Textos::opcions(), llengua);
-        AplicarTextos(m_opcions, Textos::opcionsCommutadors(), llengua);
-        AplicarTextosAccessibles(m_opcions, Textos::accessiblesOpcions(), llengua);
-    }
+    if (m_opcions)
+        AplicarLlenguaOpcions(m_opcions, llengua);
     if (m_about)
         AplicarTextosAccessibles(m_about, Textos::accessiblesAbout(), llengua);
     // The about window's texts stay; the pages it opens follow the language.
@@ -687,8 +569,6 @@ void TFormPrincipal::AplicarLlengua(Llengua llengua)
     const TextsComuns textos = Textos::comuns(llengua);
     TextPreparats = textos.TextPreparats;
     TextSegons = textos.TextSegons;
-    if (m_opcions)
-        m_opcions->setWindowTitle(Textos::titolOpcions(llengua));
     setWindowTitle(Textos::titolPrincipal(llengua));
     TextPreguntes = textos.TextPreguntes;
     TextCorrectes = textos.TextCorrectes;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnotacioHistoria.h"
 #include "FinestraPrincipal.h"
 #include "GeneradorPreguntes.h"
 #include "Textos.h"
@@ -12,6 +13,9 @@
 #include <memory>
 
 class AvisAccessible;
+class Historia;
+class JocsCronometrats;
+class RegistreFeina;
 class Escaneig;
 class QDialog;
 class QPushButton;
@@ -22,8 +26,9 @@ class TFormPrincipal;
 }
 
 // The main window: the question, the answer box, the keypad and the two
-// counters. It asks the questions, checks the answers, runs the two timed
-// games and keeps the record of the learner's work. Its state lives in its
+// counters. It asks the questions and checks the answers; the two timed
+// games (JocsCronometrats), the record of the learner's work (RegistreFeina)
+// and the learner's history (AnotacioHistoria) are classes of their own. Its state lives in its
 // controls: the question is the caption of LabelOperacio, a running game is
 // an enabled timer, the language is the tick of a menu item.
 class TFormPrincipal : public QWidget, public FinestraPrincipal
@@ -69,6 +74,12 @@ public:
     void MenuCopiarALaCarpetaClick() override;
     // Empties the record of work: start-up does it once.
     void BuidarRegistre();
+    // Keeps every answer in the history file at `cami` from now on; a file
+    // that cannot be kept is said once, and the drill goes on without it.
+    void ObrirHistoria(const QString &cami);
+    Historia *historia() const { return m_historia; }
+    // The report window of the learner named in the options window.
+    void MenuInformeClick() override;
     void MenuVeureElsBotonsNumericsClick();
 
     // Switch scanning of the keypad, set up after every visit to the
@@ -106,6 +117,9 @@ public:
     QString TextPreguntes, TextCorrectes, TextBe, TextNoCorrecte, TextPreparats, TextSegons;
     QString TitolSessio;
 
+    // Shows a modal window in front of the one it is opened from.
+    void MostrarModal(QDialog &dialeg);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -129,10 +143,9 @@ private:
     bool LlegirResultat() const;
     bool JocEnCurs() const;
     TipusOperacio TipusTriat() const;
-    void IniciarJoc(QTimer &temporitzador, const QString &textInicial, const QString &titol);
-    void MostrarJocs(const QString &informacio);
-    void MostrarModal(QDialog &dialeg);
-    void PosarCompte(const QString &text);
+    AnotacioHistoria::Context ContextHistoria() const;
+    Llengua LlenguaActual() const;
+    void ActualitzarAlumnes();
     void SembrarAleatori();
 
     QDialog *m_about = nullptr;
@@ -145,5 +158,12 @@ private:
     // Set when the window is closed, so that a handler interrupted inside a
     // pause does not carry on with a program that is ending.
     bool m_tancat = false;
-    bool m_registreTeLinies = false;
+    std::unique_ptr<RegistreFeina> m_registre;
+    const std::unique_ptr<JocsCronometrats> m_jocsCronometrats;
+    const std::unique_ptr<AnotacioHistoria> m_anotacio;
+    Historia *m_historia = nullptr;
+    // What "D'acord" measured, for the record line made after it.
+    AnotacioHistoria::Mesura m_mesura;
+
+    friend class JocsCronometrats;
 };

@@ -3,7 +3,8 @@
 # dpkg-shlibdeps computes the libraries the binaries link. What they open
 # only at run time it cannot see, so it is named here: espeak-ng, which the
 # engine library opens by path, and its voice data; the fonts the windows ask
-# for; Qt's platform plugins.
+# for; Qt's platform plugins and the SQLite driver that keeps the learner's
+# history; Qt Charts for the report's chart.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME trimbol)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -17,7 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libespeak-ng1 (>= 1.49), espeak-ng-data, fonts-crosextra-carlito, fonts-open-sans, fonts-comic-neue, fonts-dejavu-core, qt6-qpa-plugins")
+    "libespeak-ng1 (>= 1.49), espeak-ng-data, fonts-crosextra-carlito, fonts-open-sans, fonts-comic-neue, fonts-dejavu-core, qt6-qpa-plugins, libqt6sql6-sqlite, libqt6charts6")
 # Without a running speech service its engine is simply absent; with it and
 # its espeak-ng module, the voice list gains the desktop's Catalan and
 # Spanish voices. flite is not wanted: it speaks only English.

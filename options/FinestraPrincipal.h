@@ -15,6 +15,8 @@ public:
     virtual void MenuCopiarALaCarpetaClick() = 0;
     virtual void MenuCatalaClick() = 0;
     virtual void MenuCastellaClick() = 0;
+    // Opens the report of the learner's history.
+    virtual void MenuInformeClick() = 0;
 
 protected:
     ~FinestraPrincipal() = default;

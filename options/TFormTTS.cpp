@@ -1,6 +1,7 @@
 #include "TFormTTS.h"
 
 #include "AccesOpcions.h"
+#include "AlumneOpcions.h"
 #include "Escanejable.h"
 #include "FinestraPrincipal.h"
 #include "Glifs.h"
@@ -107,6 +108,7 @@ void TFormTTS::connectarControls()
     connect(ui->ButtonCopiarALaCarpeta, &QPushButton::clicked, this,
             &TFormTTS::ButtonCopiarALaCarpetaClick);
     connect(ui->BitBtnHelp, &QPushButton::clicked, this, &TFormTTS::BitBtnHelpClick);
+    connect(ui->ButtonInforme, &QPushButton::clicked, this, &TFormTTS::ButtonInformeClick);
     connect(ui->BitBtnDAcord, &QPushButton::clicked, this, &TFormTTS::BitBtnDAcordClick);
     connect(ui->BitBtnOperacions60, &QPushButton::clicked, this, &TFormTTS::BitBtnOperacions60Click);
     connect(ui->BitBtnContrarrellotge, &QPushButton::clicked, this,
@@ -148,6 +150,8 @@ void TFormTTS::FormCreate()
     for (QRadioButton *secundaria : {ui->RadioButtonSE1X, ui->RadioButtonME1X, ui->RadioButtonS3E1X,
                                      ui->RadioButtonM3E1X, ui->RadioButtonSE2X, ui->RadioButtonME2X})
         secundaria->hide();
+    m_alumne = std::make_unique<AlumneOpcions>(m_fitxer, ui->ComboBoxAlumne);
+    m_alumne->Llegir();
     LlegirIntervalEscaneig();
     ui->CheckBoxLlegirTecles->setChecked(
         m_fitxer.ReadString(Accessibilitat, ClauLlegirTecles, NO) == SI);
@@ -307,8 +311,15 @@ void TFormTTS::FormClose()
                                                                                : QStringLiteral("1"));
         m_fitxer.WriteString(Accessibilitat, ClauLlegirTecles,
                              siNo(ui->CheckBoxLlegirTecles->isChecked()));
+        m_alumne->Escriure();
     });
 }
+
+QString TFormTTS::Alumne() const { return m_alumne->Alumne(); }
+
+void TFormTTS::setAlumnesConeguts(const QStringList &alumnes) { m_alumne->setConeguts(alumnes); }
+
+void TFormTTS::ButtonInformeClick() { m_principal.MenuInformeClick(); }
 
 void TFormTTS::done(int resultat)
 {

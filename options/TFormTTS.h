@@ -9,6 +9,7 @@
 #include <memory>
 
 class AccesOpcions;
+class AlumneOpcions;
 class ConfiguracioAcces;
 class FinestraPrincipal;
 class QRadioButton;
@@ -47,6 +48,9 @@ public:
     int IntervalEscaneig() const;
     QString TitolJoc1() const;
     QString TitolJoc2() const;
+    // The learner whose answers the history keeps, and the learners it knows.
+    QString Alumne() const;
+    void setAlumnesConeguts(const QStringList &alumnes);
 
     // Fills the voice list and restores the stored voice, for the interface
     // language in use; runs once.
@@ -85,6 +89,7 @@ public:
     void UpDownEditIntervalEscaneigClick(UpDown::Boto boto);
     void ButtonParlantDeClick();
     void ButtonCopiarALaCarpetaClick();
+    void ButtonInformeClick();
     void LabelInstalarClick();
     void BitBtnHelpClick();
     void BitBtnDAcordClick();
@@ -150,4 +155,5 @@ private:
     // is kept for the next one.
     bool m_eleccioPerduda = false;
     AccesOpcions *m_acces = nullptr;
+    std::unique_ptr<AlumneOpcions> m_alumne;
 };

@@ -354,6 +354,7 @@ bool Escaneig::premerRatoli(QWidget *receptor, const QMouseEvent *event)
         // The right button is the scanning command only: it never works the key.
         return boto == Qt::RightButton;
     }
+    emit Premuda();
     if (seguirMarc)
         return premerCommutador(boto, commutador);
     if (tecla) {
@@ -401,6 +402,7 @@ bool Escaneig::premerTecla(const QKeyEvent *event)
     // A switch held down repeats its key: one press is one selection.
     if (event->isAutoRepeat())
         return true;
+    emit Premuda();
     if (enPausa)
         filtre->Baixar(event->key(), [this] { Reprendre(); });
     else if (commutador == Commutador::Esquerre)

@@ -101,6 +101,9 @@ public:
 signals:
     // The scan has just framed `tecla`.
     void Enmarcada(QWidget *tecla);
+    // A switch was pressed while a scan runs (the learner's effort on the
+    // question, whether or not the press filter lets it count).
+    void Premuda();
 
 protected:
     bool eventFilter(QObject *objecte, QEvent *event) override;

@@ -9,6 +9,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-speech-dev qt6-declarative-dev
+    qt6-charts-dev libqt6sql6-sqlite
     libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
     libgl-dev libespeak-ng-dev espeak-ng-data
     fonts-open-sans fonts-comic-neue fonts-crosextra-carlito

@@ -1,4 +1,5 @@
 #include "Finestres.h"
+#include "TextosHistoria.h"
 #include "IdiomaFinestres.h"
 
 #include <QAbstractButton>
@@ -74,7 +75,8 @@ private slots:
         Finestres f;
         ComprovarCobertura(&f.principal, NomsDeLaTaula(Textos::principal()));
         ComprovarCobertura(&f.opcions, NomsDeLaTaula(Textos::opcions()) +
-                                           NomsDeLaTaula(Textos::opcionsCommutadors()));
+                                           NomsDeLaTaula(Textos::opcionsCommutadors()) +
+                                           NomsDeLaTaula(Textos::opcionsHistoria()));
     }
 
     void captionsFollowTheLanguage_data()

@@ -1,0 +1,4 @@
+#pragma once
+
+// The report window's controls, for those who read them.
+#include "ui_TFormInforme.h"
