@@ -11,7 +11,9 @@
 #include "MarcFocus.h"
 #include "MenuIcona.h"
 #include "Rellotge.h"
+#include "RolsAccessibles.h"
 #include "SubstituirTot.h"
+#include "TeclatPrincipal.h"
 #include "TAboutBox.h"
 #include "TFormJocs.h"
 #include "AccesOpcions.h"
@@ -60,6 +62,7 @@ TFormPrincipal::TFormPrincipal(QWidget *parent)
     ui->BitBtnDAcord->setIcon(Glifs::estandard(QStyle::SP_DialogOkButton));
     ui->BitBtnDAcord->setIconSize(QSize(24, 24));
     VerdicteSenseEnfosquir();
+    RolsAccessibles::Valor(ui->LabelCompteEnrera);
     m_avis = new AvisAccessible(this);
 
     TimerCompeEnrera.setObjectName(QStringLiteral("TimerCompeEnrera"));
@@ -91,7 +94,9 @@ void TFormPrincipal::FormCreate()
     m_escaneig = std::make_unique<::Escaneig>(
         this, tecles, [this] { return m_opcions && m_opcions->EscaneigDirigit(); });
     connect(m_escaneig.get(), &::Escaneig::Enmarcada, this, &TFormPrincipal::LlegirTecla);
-    new MarcFocus(this, QList<QWidget *>(tecles.begin(), tecles.end()));
+    auto *marc = new MarcFocus(this, QList<QWidget *>(tecles.begin(), tecles.end()));
+    marc->setOmetre([this](QWidget *tecla) { return m_escaneig->TeclaEnmarcada() == tecla; });
+    new TeclatPrincipal(*this, [this] { return LlegirResultat(); });
 }
 
 void TFormPrincipal::LlegirTecla(QWidget *tecla)
@@ -682,6 +687,8 @@ void TFormPrincipal::AplicarLlengua(Llengua llengua)
     if (auto *about = qobject_cast<TAboutBox *>(m_about))
         about->setLlengua(llengua);
     ui->SpeedButtonMenu->setToolTip(Textos::consellOpcions(llengua));
+    for (QLabel *comptador : {ui->LabelPreguntes, ui->LabelCorrectes})
+        comptador->setToolTip(Textos::consellComptadors(llengua));
     if (m_jocs)
         m_jocs->ui->BitBtnDAcord->setText(ui->BitBtnDAcord->text());
     const TextsComuns textos = Textos::comuns(llengua);
