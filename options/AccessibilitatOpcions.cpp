@@ -53,6 +53,35 @@ void PrepararAccessibilitatOpcions(QDialog *finestra, Ui::TFormTTS &ui,
                         ui.ButtonParlar, ui.CheckBoxLlegirResultat, ui.SpinEditIntervalEscaneig,
                         ui.UpDownEditIntervalEscaneig, ui.CheckBoxEscaneig,
                         ui.CheckBoxEscaneigDirigit, ui.CheckBoxLlegirTecles});
+    // Moving controls into the panel takes them out of the window's Tab
+    // chain: the chain is laid again as the form has it, along the layout.
+    QWidget *anterior = nullptr;
+    const QList<QWidget *> ordre{ui.CheckBoxSecundaria, ui.RadioButtonTS1X,
+                             ui.RadioButtonTM1X, ui.RadioButtonSE1X,
+                             ui.RadioButtonME1X, ui.RadioButtonSE2X,
+                             ui.RadioButtonME2X, ui.RadioButtonS3E1X,
+                             ui.RadioButtonM3E1X, ui.RadioButtonTD1X,
+                             ui.RadioButtonTR1X,
+                             ui.UpDownEditTaulesFinsLesDe->fletxa(UpDown::Boto::Anterior),
+                             ui.UpDownEditTaulesFinsLesDe->fletxa(UpDown::Boto::Seguent),
+                             ui.CheckBoxLlegirResultat, ui.ListBoxMotorsDeVeu,
+                             ui.LabelInstalar, ui.EditText,
+                             ui.ButtonWav, ui.ButtonCalla,
+                             ui.ButtonParlar, ui.CheckBoxEscaneig,
+                             ui.CheckBoxEscaneigDirigit,
+                             ui.UpDownEditIntervalEscaneig->fletxa(UpDown::Boto::Anterior),
+                             ui.UpDownEditIntervalEscaneig->fletxa(UpDown::Boto::Seguent),
+                             ui.CheckBoxLlegirTecles, ui.ButtonAcces,
+                             ui.CheckBoxMenuCastellano,
+                             ui.ButtonCopiarALaCarpeta, ui.BitBtnHelp,
+                             ui.BitBtnDAcord, ui.BitBtnOperacions60,
+                             ui.BitBtnContrarrellotge, ui.ButtonParlantDe,
+                             ui.BitBtnSortir};
+    for (QWidget *control : ordre) {
+        if (anterior)
+            QWidget::setTabOrder(anterior, control);
+        anterior = control;
+    }
     RolsAccessibles::Enllac(ui.LabelInstalar, std::move(obrirInstalar));
     AnunciarValor(ui.SpinEditTaulesFinsLesDe, ui.UpDownEditTaulesFinsLesDe);
     AnunciarValor(ui.SpinEditIntervalEscaneig, ui.UpDownEditIntervalEscaneig);
