@@ -276,11 +276,17 @@ void TAboutBox::MostrarSplash(int ms)
     const int altura = height();
     ui->OKButton->hide();
     setFixedHeight(altura - alturaFilaBoto);
+    m_splash = true;
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     show();
     // Showing starts the cycle; the splash keeps its pictures still.
     Timer1->stop();
     Esperar(ms);
     hide();
+    m_splash = false;
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus, false);
     setFixedHeight(altura);
     ui->OKButton->show();
 }

@@ -32,7 +32,10 @@ public:
 
     // Start-up splash: shows the window without its button row for `ms`
     // milliseconds, with the pictures standing still, then hides it again.
+    // The splash is no window the learner works in: it takes no focus and a
+    // screen reader does not present it as a dialog.
     void MostrarSplash(int ms);
+    bool EsSplash() const { return m_splash; }
 
     // The pages the window opens in the help window: the makers' page and
     // an article on the project family, in the interface language.
@@ -78,4 +81,5 @@ private:
 
     std::unique_ptr<Ui::TAboutBox> ui;
     Llengua m_llengua = Llengua::Catala;
+    bool m_splash = false;
 };

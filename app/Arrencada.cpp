@@ -22,6 +22,11 @@ Arrencada::Arrencada(const QString &camiConfiguracio)
 
 void Arrencada::Iniciar(int duradaSplash)
 {
+    // The options window is the first the learner works in: the main window
+    // shows behind it without taking the focus, which waits on the answer
+    // box, and the splash takes none either.
+    FormPrincipal.setAttribute(Qt::WA_ShowWithoutActivating);
+    FormPrincipal.ui->EditResultat->setFocus();
     FormPrincipal.show();
     AboutBox.MostrarSplash(duradaSplash);
     RestaurarOpcions();

@@ -1,9 +1,31 @@
 #include "FinestraAccessible.h"
 
+#include "TAboutBox.h"
+
 #include <QAccessibleWidget>
 #include <QWidget>
 
 namespace {
+
+// The about window is a dialog, except while it stands as the start-up
+// splash: then it is a plain window that a screen reader leaves alone.
+class InterficieAbout : public QAccessibleWidget
+{
+public:
+    explicit InterficieAbout(TAboutBox *about) : QAccessibleWidget(about, QAccessible::Dialog) {}
+    QAccessible::Role role() const override
+    {
+        return static_cast<TAboutBox *>(widget())->EsSplash() ? QAccessible::Window
+                                                               : QAccessible::Dialog;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State estat = QAccessibleWidget::state();
+        if (static_cast<TAboutBox *>(widget())->EsSplash())
+            estat.focusable = false;
+        return estat;
+    }
+};
 
 // Asked for each class of an object from the most derived one up; dialogs,
 // menus and main windows have answered before "QWidget" is reached.
@@ -12,6 +34,8 @@ QAccessibleInterface *InterficieFinestra(const QString &classe, QObject *objecte
     auto *control = qobject_cast<QWidget *>(objecte);
     if (!control)
         return nullptr;
+    if (auto *about = qobject_cast<TAboutBox *>(control); about && classe == QLatin1String("TAboutBox"))
+        return new InterficieAbout(about);
     // The notices to screen readers.
     if (classe == QLatin1String("AvisAccessible"))
         return new QAccessibleWidget(control, QAccessible::Notification);

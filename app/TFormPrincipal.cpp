@@ -16,7 +16,9 @@
 #include "MenuIcona.h"
 #include "RegistreFeina.h"
 #include "Rellotge.h"
+#include "RolsAccessibles.h"
 #include "SubstituirTot.h"
+#include "TeclatPrincipal.h"
 #include "TAboutBox.h"
 #include "TFormInforme.h"
 #include "TFormJocs.h"
@@ -57,6 +59,7 @@ TFormPrincipal::TFormPrincipal(QWidget *parent)
     ui->BitBtnDAcord->setIcon(Glifs::estandard(QStyle::SP_DialogOkButton));
     ui->BitBtnDAcord->setIconSize(QSize(24, 24));
     VerdicteSenseEnfosquir();
+    RolsAccessibles::Valor(ui->LabelCompteEnrera);
     m_avis = new AvisAccessible(this);
 
     TimerCompeEnrera.setObjectName(QStringLiteral("TimerCompeEnrera"));
@@ -89,7 +92,9 @@ void TFormPrincipal::FormCreate()
         this, tecles, [this] { return m_opcions && m_opcions->EscaneigDirigit(); });
     connect(m_escaneig.get(), &::Escaneig::Enmarcada, this, &TFormPrincipal::LlegirTecla);
     connect(m_escaneig.get(), &::Escaneig::Premuda, this, [this] { m_anotacio->Premuda(); });
-    new MarcFocus(this, QList<QWidget *>(tecles.begin(), tecles.end()));
+    auto *marc = new MarcFocus(this, QList<QWidget *>(tecles.begin(), tecles.end()));
+    marc->setOmetre([this](QWidget *tecla) { return m_escaneig->TeclaEnmarcada() == tecla; });
+    new TeclatPrincipal(*this, [this] { return LlegirResultat(); });
 }
 
 void TFormPrincipal::LlegirTecla(QWidget *tecla)
@@ -564,6 +569,8 @@ void TFormPrincipal::AplicarLlengua(Llengua llengua)
     if (auto *about = qobject_cast<TAboutBox *>(m_about))
         about->setLlengua(llengua);
     ui->SpeedButtonMenu->setToolTip(Textos::consellOpcions(llengua));
+    for (QLabel *comptador : {ui->LabelPreguntes, ui->LabelCorrectes})
+        comptador->setToolTip(Textos::consellComptadors(llengua));
     if (m_jocs)
         m_jocs->ui->BitBtnDAcord->setText(ui->BitBtnDAcord->text());
     const TextsComuns textos = Textos::comuns(llengua);

@@ -17,8 +17,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# qt6-wayland: on a Wayland desktop the program runs as a Wayland client
+# rather than through XWayland.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libespeak-ng1 (>= 1.49), espeak-ng-data, fonts-crosextra-carlito, fonts-open-sans, fonts-comic-neue, fonts-dejavu-core, qt6-qpa-plugins, libqt6sql6-sqlite, libqt6charts6")
+    "libespeak-ng1 (>= 1.49), espeak-ng-data, fonts-crosextra-carlito, fonts-open-sans, fonts-comic-neue, fonts-dejavu-core, qt6-qpa-plugins, libqt6sql6-sqlite, libqt6charts6, qt6-wayland")
 # Without a running speech service its engine is simply absent; with it and
 # its espeak-ng module, the voice list gains the desktop's Catalan and
 # Spanish voices. flite is not wanted: it speaks only English.

@@ -89,7 +89,7 @@ TextsComuns comuns(Llengua llengua)
 
 namespace {
 
-constexpr std::array<TextAccessible, 8> accessiblesDePrincipal{{
+constexpr std::array<TextAccessible, 11> accessiblesDePrincipal{{
     {"SpeedButtonMenu", "Opcions", "Opciones", "Obre la finestra d'opcions (F10)",
      "Abre la ventana de opciones (F10)"},
     // The description of the answer box is the question, set with it.
@@ -102,9 +102,19 @@ constexpr std::array<TextAccessible, 8> accessiblesDePrincipal{{
     {"BitBtnDAcord", "", "", "Comprova la resposta", "Comprueba la respuesta"},
     {"CheckBoxNoVeure", "", "", "Amaga la pregunta escrita", "Oculta la pregunta escrita"},
     {"MemoCarpeta", "Registre de la feina", "Registro del trabajo", "", ""},
+    // The clock of the games: its number is its value.
+    {"LabelCompteEnrera", "Temps", "Tiempo", "F9 diu els comptadors i el temps del joc",
+     "F9 dice los contadores y el tiempo del juego"},
+    {"LabelPreguntes", "", "", "F9 diu els comptadors i el temps del joc",
+     "F9 dice los contadores y el tiempo del juego"},
+    {"LabelCorrectes", "", "", "F9 diu els comptadors i el temps del joc",
+     "F9 dice los contadores y el tiempo del juego"},
 }};
 
-constexpr std::array<TextAccessible, 26> accessiblesDOpcions{{
+constexpr std::array<TextAccessible, 28> accessiblesDOpcions{{
+    // The two groups of controls.
+    {"PanelOperacions", "Tipus d'operació", "Tipo de operación", "", ""},
+    {"Panel1", "Veu i escaneig", "Voz y barrido", "", ""},
     {"SpinEditTaulesFinsLesDe", "Taules fins les del", "Tablas hasta las del",
      "La taula més alta de les preguntes, de l'1 al 10",
      "La tabla más alta de las preguntas, del 1 al 10"},
@@ -223,5 +233,11 @@ namespace Textos {
 std::span<const TextControl> opcionsCommutadors() { return textosCommutadors; }
 
 QString consellOpcions(Llengua llengua) { return tria(llengua, "Opcions (F10)", "Opciones (F10)"); }
+
+QString consellComptadors(Llengua llengua)
+{
+    return tria(llengua, "F9 diu els comptadors i el temps del joc",
+                "F9 dice los contadores y el tiempo del juego");
+}
 
 } // namespace Textos

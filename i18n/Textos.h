@@ -81,6 +81,8 @@ namespace Textos {
 std::span<const TextControl> opcionsCommutadors();
 // Hint of the main window's picture button, which F10 works too.
 QString consellOpcions(Llengua llengua);
+// Hint of the counters: the key that says them.
+QString consellComptadors(Llengua llengua);
 } // namespace Textos
 
 // The help window: its buttons, what a screen reader calls its page, its

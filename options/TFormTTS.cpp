@@ -1,6 +1,7 @@
 #include "TFormTTS.h"
 
 #include "AccesOpcions.h"
+#include "AccessibilitatOpcions.h"
 #include "AlumneOpcions.h"
 #include "Escanejable.h"
 #include "FinestraPrincipal.h"
@@ -57,6 +58,7 @@ TFormTTS::TFormTTS(FinestraPrincipal &principal, const QString &camiConfiguracio
     ui->LabelInstalar->setCursor(Qt::PointingHandCursor);
     ui->LabelInstalar->installEventFilter(this);
     PrepararTeclatInstalar();
+    PrepararAccessibilitatOpcions(this, *ui, [this] { LabelInstalarClick(); });
     connectarControls();
     FormCreate();
     if (veus == Veus::AlCrear)

@@ -254,6 +254,10 @@ void Escaneig::MoureAlSeguentPunt()
         seguirMarc = !alDesti();
     enmarcada = posicio;
     marc->Envoltar(tecles[posicio]);
+    // The framed key takes the focus, so that a screen magnifier and a
+    // screen reader, which follow the focus, follow the scan. A press still
+    // works the framed key: the switches go by the frame, not the focus.
+    tecles[posicio]->setFocus(Qt::OtherFocusReason);
     ++posicio;
     if (posicio == NombrePunts) {
         posicio = primerPunt();

@@ -16,6 +16,8 @@ packages=(
     clang libclang-rt-14-dev libbenchmark-dev
     librsvg2-bin dpkg-dev appstream desktop-file-utils
     lintian
+    qt6-wayland weston
+    xvfb dbus at-spi2-core
 )
 
 missing=()

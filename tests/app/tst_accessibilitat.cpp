@@ -284,7 +284,12 @@ private slots:
         for (const Llengua llengua : {Llengua::Castella, Llengua::Catala, Llengua::Castella}) {
             f.TriarLlengua(llengua);
             QAccessibleInterface *interficie = Interficie(control);
-            if (!text.nom(llengua).isEmpty())
+            // A control that shows a value is named by its name and value.
+            const QString valor = interficie->text(QAccessible::Value);
+            if (!text.nom(llengua).isEmpty() && !valor.isEmpty() &&
+                interficie->role() == QAccessible::StaticText)
+                QCOMPARE(interficie->text(QAccessible::Name), text.nom(llengua) + ": " + valor);
+            else if (!text.nom(llengua).isEmpty())
                 QCOMPARE(interficie->text(QAccessible::Name), text.nom(llengua));
             if (!text.descripcio(llengua).isEmpty())
                 QCOMPARE(interficie->text(QAccessible::Description), text.descripcio(llengua));
@@ -342,12 +347,13 @@ private slots:
         if (cami != QLatin1String("wrong"))
             esperats << ara;
         QCOMPARE(avisos, esperats);
-        // The notice is a notification, showing, that says the last text;
-        // the answer box is described by the question now asked.
+        // The notice is a notification (the texts said while the focus waits
+        // on the question go through the question instead, once: see
+        // tst_lectorpantalla); the answer box is described by the question
+        // now asked.
         auto *avis = f.principal.findChild<QWidget *>(QStringLiteral("AvisAccessible"));
-        QVERIFY(avis && avis->isVisible());
+        QVERIFY(avis);
         QCOMPARE(Interficie(avis)->role(), QAccessible::Notification);
-        QCOMPARE(Interficie(avis)->text(QAccessible::Name), esperats.last());
         QCOMPARE(Interficie(f.ui().EditResultat)->text(QAccessible::Description), ara);
     }
 

@@ -117,7 +117,7 @@ guions=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -E '^(p
 
 depen=$(dpkg-deb -f "$deb" Depends)
 for d in libespeak-ng1 espeak-ng-data fonts-crosextra-carlito fonts-open-sans fonts-comic-neue \
-    qt6-qpa-plugins libqt6widgets6 libqt6texttospeech6 libspeechd2 libqt6sql6-sqlite libqt6charts6; do
+    qt6-qpa-plugins qt6-wayland libqt6widgets6 libqt6texttospeech6 libspeechd2 libqt6sql6-sqlite libqt6charts6; do
     [[ ", $depen," == *", $d"[\ ,]* ]] || falla "Depends lacks $d: $depen"
 done
 # flite brings megabytes of English voices that the program never lists.

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QRegion>
 
-MarcFocus::MarcFocus(QWidget *finestra, const QList<QWidget *> &controls)
-    : QWidget(finestra), controls(controls)
+MarcFocus::MarcFocus(QWidget *finestra, const QList<QWidget *> &controls, Lloc lloc)
+    : QWidget(finestra), controls(controls), lloc(lloc)
 {
     setObjectName(QStringLiteral("MarcFocus"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -17,11 +17,14 @@ MarcFocus::MarcFocus(QWidget *finestra, const QList<QWidget *> &controls)
 
 void MarcFocus::seguirFocus(QWidget *focus)
 {
-    if (!controls.contains(focus)) {
+    if (!controls.contains(focus) || (ometre && ometre(focus))) {
         hide();
         return;
     }
-    setGeometry(QRect(focus->mapTo(parentWidget(), QPoint(0, 0)), focus->size()));
+    QRect r(focus->mapTo(parentWidget(), QPoint(0, 0)), focus->size());
+    if (lloc == Lloc::Fora)
+        r.adjust(-Gruix, -Gruix, Gruix, Gruix);
+    setGeometry(r);
     raise();
     show();
 }
@@ -31,6 +34,7 @@ void MarcFocus::paintEvent(QPaintEvent *)
     QPainter pintor(this);
     pintor.fillRect(rect(), QColor(0, 0, 160));
     const int blau = Gruix - 1;
+    // The white line parts the ring from the control it marks.
     pintor.fillRect(rect().adjusted(blau, blau, -blau, -blau), Qt::white);
 }
 
