@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-speech-dev qt6-declarative-dev
     libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
-    libgl-dev libespeak-ng-dev espeak-ng-data
+    libgl-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev
     fonts-open-sans fonts-comic-neue fonts-crosextra-carlito
     clang libclang-rt-14-dev libbenchmark-dev
     librsvg2-bin dpkg-dev appstream desktop-file-utils
