@@ -24,7 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 # Without a running speech service its engine is simply absent; with it and
 # its espeak-ng module, the voice list gains the desktop's Catalan and
 # Spanish voices. flite is not wanted: it speaks only English.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher, speech-dispatcher-espeak-ng, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher, speech-dispatcher-espeak-ng, xdg-utils, festvox-ca-ona-hts")
 # xdg-utils hands the help pages' web addresses to the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "arithmetic drill for learners with disabilities

@@ -11,7 +11,7 @@ packages=(
     qt6-speech-dev qt6-declarative-dev
     qt6-charts-dev libqt6sql6-sqlite
     libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
-    libgl-dev libespeak-ng-dev espeak-ng-data
+    libgl-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev
     fonts-open-sans fonts-comic-neue fonts-crosextra-carlito
     clang libclang-rt-14-dev libbenchmark-dev
     librsvg2-bin dpkg-dev appstream desktop-file-utils

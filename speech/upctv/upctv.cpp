@@ -103,4 +103,9 @@ long upcTVSamplesProduced(void)
     return ProtegitValor(0L, [] { return Motor::instancia().Mostres(); });
 }
 
+int upcTVSampleRate(void)
+{
+    return ProtegitValor(0, [] { return Motor::instancia().FreqMostreig(); });
+}
+
 } // extern "C"

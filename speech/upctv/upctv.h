@@ -36,8 +36,11 @@ UPCTV_EXPORT void upcTVSetSpeaker(int speaker);
 // Non-zero from upcTVRead until the text has been said or stopped.
 UPCTV_EXPORT int upcTVStatus(int which);
 
-// For tests only: sound samples produced by the last upcTVRead so far.
+// For tests only: sound samples produced by the last upcTVRead so far, and
+// their rate per second (0 before the first): 16000 from Festival's Ona,
+// 22050 from espeak-ng.
 UPCTV_EXPORT long upcTVSamplesProduced(void);
+UPCTV_EXPORT int upcTVSampleRate(void);
 
 #ifdef __cplusplus
 }

@@ -196,6 +196,7 @@ private slots:
         const QString text = Obrir(QStringLiteral("veus"), llengua)->ui->TextBrowserAjuda->toPlainText();
         QVERIFY(text.contains(
             QStringLiteral("sudo apt install speech-dispatcher speech-dispatcher-espeak-ng")));
+        QVERIFY(text.contains(QStringLiteral("sudo apt install festvox-ca-ona-hts")));
         for (const char *veu : {"UPCTV - Home - Català", "UPCTV - Dona - Català",
                                 "UPCTV - Hombre - Español", "UPCTV - Mujer - Español"})
             QVERIFY2(text.contains(QString::fromUtf8(veu)), veu);

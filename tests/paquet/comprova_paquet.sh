@@ -127,7 +127,7 @@ if grep -qE 'libqt6test|cmake|ninja|-dev\b|libbenchmark|clang|gcc-[0-9]|g\+\+' <
 fi
 
 recomana=$(dpkg-deb -f "$deb" Recommends)
-for r in speech-dispatcher speech-dispatcher-espeak-ng xdg-utils; do
+for r in speech-dispatcher speech-dispatcher-espeak-ng xdg-utils festvox-ca-ona-hts; do
     [[ ", $recomana," == *", $r"[\ ,]* ]] || falla "Recommends lacks $r: $recomana"
 done
 

@@ -6,8 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The engine library when espeak-ng finds no voice data: it loads, takes
-// texts and reports idle, and the program goes on.
+// The engine library when espeak-ng finds no voice data (and Festival is not
+// there to speak instead): it loads, takes texts and reports idle, and the
+// program goes on.
 class TestUPCTVSenseDades : public QObject
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ void TestUPCTVSenseDades::sensedades()
     QTemporaryDir buida;
     QVERIFY(QDir(buida.path()).mkdir("espeak-ng-data"));
     qputenv("ESPEAK_DATA_PATH", buida.path().toLocal8Bit());
+    qputenv("UPCTV_FESTIVAL", "/nonexistent/festival");
     Rellotge::setAcceleracio(20);
 
     UPCTVFuncions upctv;
