@@ -107,8 +107,7 @@ void TFormPrincipal::LlegirTecla(QWidget *tecla)
 
 void TFormPrincipal::keyPressEvent(QKeyEvent *event)
 {
-    // F10 opens the options window, as the picture button does; the button
-    // itself never takes the focus.
+    // F10 opens the options window, as the picture button does.
     if (event->key() == Qt::Key_F10 && !event->isAutoRepeat()) {
         SpeedButtonMenuClick();
         return;
@@ -246,11 +245,7 @@ QString TFormPrincipal::LiniaResposta(const QString &pregunta, const QString &re
                                         NombreCorrectes);
 }
 
-void TFormPrincipal::MenuCopiarALaCarpetaClick()
-{
-    AturarJocs();
-    m_registre->Copiar();
-}
+void TFormPrincipal::MenuCopiarALaCarpetaClick() { AturarJocs(); m_registre->Copiar(); }
 
 void TFormPrincipal::ObrirHistoria(const QString &cami)
 {
@@ -515,7 +510,6 @@ void TFormPrincipal::SpeedButtonMenuClick()
     IniciarEscaneig();
 }
 
-
 void TFormPrincipal::MostrarModal(QDialog &dialeg) { ::MostrarModal(dialeg, this); }
 
 // The games themselves live in JocsCronometrats.
@@ -527,11 +521,7 @@ void TFormPrincipal::TimerContrarellogeTimer() { m_jocsCronometrats->TickJoc2();
 void TFormPrincipal::ComprovarFinalJoc2() { m_jocsCronometrats->ComprovarFinal(); }
 QString TFormPrincipal::TextTemps(std::uint32_t ms) { return JocsCronometrats::TextTemps(ms); }
 
-void TFormPrincipal::MenuSortirClick()
-{
-    AturarJocs();
-    close();
-}
+void TFormPrincipal::MenuSortirClick() { AturarJocs(); close(); }
 
 void TFormPrincipal::MenuParlantDeClick()
 {
