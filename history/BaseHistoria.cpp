@@ -1,10 +1,12 @@
 #include "BaseHistoria.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace {
 // SQLite's primary result codes that tell the learner's teacher something.
@@ -44,17 +46,41 @@ ErrorHistoria Executar(QSqlDatabase &db, const QString &sql)
     return {};
 }
 
+// Switching a new file to WAL fails at once, without the busy wait, while
+// another connection is opening it too: on the first start the writer and
+// the learner list do. It is tried again within the same bound.
+ErrorHistoria PassarAWal(QSqlDatabase &db, int esperaMs)
+{
+    const QDeadlineTimer limit(esperaMs);
+    for (;;) {
+        // The first statement reads the file: a file that is not a database
+        // fails here, before anything is written to it.
+        QSqlQuery wal(db);
+        if (wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+            return {};
+        const ErrorHistoria error = BaseHistoria::Classificar(wal.lastError());
+        if (error.falla != FallaHistoria::Bloquejada || limit.hasExpired())
+            return error;
+        QThread::msleep(10);
+    }
+}
+
 ErrorHistoria CrearEsquema(QSqlDatabase &db)
 {
-    if (!db.transaction())
-        return BaseHistoria::Classificar(db.lastError());
+    // The write lock is taken first, where the busy wait applies: a
+    // transaction that had read the schema before the other connection
+    // created it could not wait for it.
+    if (ErrorHistoria error = Executar(db, QStringLiteral("BEGIN IMMEDIATE")))
+        return error;
     for (const char *sql : Esquema)
         if (ErrorHistoria error = Executar(db, QString::fromLatin1(sql))) {
-            db.rollback();
+            Executar(db, QStringLiteral("ROLLBACK"));
             return error;
         }
-    if (!db.commit())
-        return BaseHistoria::Classificar(db.lastError());
+    if (ErrorHistoria error = Executar(db, QStringLiteral("COMMIT"))) {
+        Executar(db, QStringLiteral("ROLLBACK"));
+        return error;
+    }
     return {};
 }
 } // namespace
@@ -106,12 +132,8 @@ ErrorHistoria Obrir(const QString &cami, const QString &nom, int esperaMs)
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(esperaMs));
     if (!db.open())
         return Classificar(db.lastError());
-    // The first statement reads the file: a file that is not a database
-    // fails here, before anything is written to it.
-    QSqlQuery wal(db);
-    if (!wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-        return Classificar(wal.lastError());
-    wal.finish();
+    if (ErrorHistoria error = PassarAWal(db, esperaMs))
+        return error;
     // Every answer reaches the disk when its transaction ends: a power cut
     // loses at most the answer being given.
     if (ErrorHistoria error = Executar(db, QStringLiteral("PRAGMA synchronous=FULL")))

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <thread>
 #include <unistd.h>
 
 // The learner's history as the drill fills it: answers given with clicks,
@@ -238,6 +239,29 @@ private slots:
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("comprovar"));
+    }
+
+    // On the first start the writer creates the file while the options
+    // window reads the known learners from it: neither may find it locked.
+    void firstStartCreatesTheFileOnce()
+    {
+        for (int vegada = 0; vegada < 200; ++vegada) {
+            QTemporaryDir carpeta;
+            const QString cami = carpeta.filePath(QStringLiteral("historial.sqlite"));
+            QSemaphore sortida;
+            ErrorHistoria altre;
+            std::thread fil([&] {
+                sortida.acquire();
+                altre = BaseHistoria::Obrir(cami, QStringLiteral("altre"), 5000);
+                BaseHistoria::Tancar(QStringLiteral("altre"));
+            });
+            sortida.release();
+            const ErrorHistoria error = BaseHistoria::Obrir(cami, QStringLiteral("aquest"), 5000);
+            BaseHistoria::Tancar(QStringLiteral("aquest"));
+            fil.join();
+            QCOMPARE(error.detall, QString());
+            QCOMPARE(altre.detall, QString());
+        }
     }
 
     // Two copies of the program on one file both keep all their answers.
