@@ -17,6 +17,7 @@ using namespace std::chrono_literals;
 constexpr auto kAvancSo = 100ms;
 constexpr int kBlocsPerSegon = 50; // blocks of 20 ms between stop checks
 constexpr int kParlantDona = 2;
+constexpr std::size_t kMargeLectura = 64; // bytes of zeros after a text given to espeak-ng
 
 // Whether anything could play sound: a sound card, or a sound server's
 // socket. UPCTV_SILENCI in the environment forces silence (tests use it).
@@ -300,8 +301,16 @@ bool Motor::Sintetitzar(const Encarrec &encarrec)
     m_freqEnCurs = m_freqMostreig;
     m_pautar = !m_ambSo;
     m_inici = std::chrono::steady_clock::now();
+    // espeak-ng reads a little past the end of the text. A short text lies
+    // inside the request itself, at the very top of this thread's stack, and
+    // that read went past the stack: the text gets a buffer of its own with
+    // room to spare.
+    std::string text;
+    text.reserve(encarrec.text.size() + kMargeLectura);
+    text.assign(encarrec.text);
+    text.append(kMargeLectura, '\0');
     const espeak_ng_STATUS estat =
-        m_e->Synthesize(encarrec.text.c_str(), encarrec.text.size() + 1, 0, POS_CHARACTER, 0,
+        m_e->Synthesize(text.data(), encarrec.text.size() + 1, 0, POS_CHARACTER, 0,
                         espeakCHARS_UTF8, nullptr, nullptr);
     return estat != ENS_AUDIO_ERROR;
 }
