@@ -36,9 +36,6 @@ QAccessibleInterface *InterficieFinestra(const QString &classe, QObject *objecte
         return nullptr;
     if (auto *about = qobject_cast<TAboutBox *>(control); about && classe == QLatin1String("TAboutBox"))
         return new InterficieAbout(about);
-    // The notices to screen readers.
-    if (classe == QLatin1String("AvisAccessible"))
-        return new QAccessibleWidget(control, QAccessible::Notification);
     if (classe != QLatin1String("QWidget") || !control->isWindow())
         return nullptr;
     // A window is named by its title and is active while it has the focus.

@@ -376,14 +376,19 @@ void TFormPrincipal::SeguirLaPregunta()
 void TFormPrincipal::BitBtnDAcordClick()
 {
     m_mesura = m_anotacio->Mesurar();
-    SeguirLaPregunta();
-    ActivarBotonsResposta(false);
-    ++NombrePreguntes;
-    RetolarComptadors();
     const QString pregunta = ui->LabelOperacio->text();
     const QString esperada = RespostaEsperada();
     const QString resposta = ui->EditResultat->text().remove(QLatin1Char('+'));
-    ui->EditResultat->setEnabled(false);
+    // In a game a right answer moves on at once: the focus stays in the
+    // answer box, and a screen reader says verdict and next question together.
+    const bool seguida = JocEnCurs() && resposta == esperada && ui->EditResultat->hasFocus();
+    if (!seguida)
+        SeguirLaPregunta();
+    ActivarBotonsResposta(false);
+    ++NombrePreguntes;
+    RetolarComptadors();
+    if (!seguida)
+        ui->EditResultat->setEnabled(false);
     if (resposta == esperada)
         CamiCorrecte(pregunta, esperada);
     else

@@ -41,9 +41,9 @@ public:
 
     // What a screen reader would say, in order: a focus is read once the
     // program is back in its event loop, with the object's name then (a
-    // reader asks for it after the event); a change of name of the focused
-    // object is read if the name differs from what was read for it; a
-    // notification is read as it shows.
+    // reader asks for it after the event); a notification is read as it
+    // shows. A change of name is not read: Orca skips those of labels, and
+    // fails on those Qt sends for other controls.
     QStringList dit;
 
     QList<Esdeveniment> de(QAccessible::Event tipus) const
@@ -105,12 +105,7 @@ private:
             if (!objecte)
                 continue;
             if (e.tipus == QAccessible::Focus) {
-                enfocat = objecte;
-                llegit = QAccessible::queryAccessibleInterface(objecte)->text(QAccessible::Name);
-                dit << llegit;
-            } else if (e.tipus == QAccessible::NameChanged && objecte == enfocat && e.nom != llegit) {
-                llegit = e.nom;
-                dit << e.nom;
+                dit << QAccessible::queryAccessibleInterface(objecte)->text(QAccessible::Name);
             } else if (e.tipus == QAccessible::ObjectShow && e.rol == QAccessible::Notification) {
                 dit << e.nom;
             }
@@ -120,6 +115,4 @@ private:
     static inline EscoltaAccessible *actual = nullptr;
     QAccessible::UpdateHandler anterior = nullptr;
     QList<Esdeveniment> pendents;
-    QPointer<QObject> enfocat;
-    QString llegit;
 };

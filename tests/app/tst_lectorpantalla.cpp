@@ -66,15 +66,54 @@ private slots:
             QTest::keyClicks(f.ui().EditResultat, cami);
             QTest::keyClick(f.ui().EditResultat, Qt::Key_Return);
         }
-        QTest::qWait(1);
+        // The question asked next is said once the pause is over.
+        QTRY_VERIFY2(escolta.vegades(f.ui().LabelOperacio->text()) >= 1,
+                     qPrintable(escolta.dit.join(QStringLiteral(" | "))));
         QVERIFY2(escolta.vegades(resultat) == 1, qPrintable(escolta.dit.join(QStringLiteral(" | "))));
-        // The solution is said once too, and the question asked next.
+        // The solution is said once too.
         if (cami != QLatin1String("13"))
             QCOMPARE(escolta.vegades(QStringLiteral("3 x 4 = 12")), 1);
-        QVERIFY(escolta.vegades(f.ui().LabelOperacio->text()) >= 1);
         // Once the pause is over the question takes its caption back as its name.
         QCOMPARE(QAccessible::queryAccessibleInterface(f.ui().LabelOperacio)->text(QAccessible::Name),
                  f.ui().LabelOperacio->text());
+    }
+
+    void aGameSaysVerdictAndNextQuestionTogether_data()
+    {
+        QTest::addColumn<Llengua>("llengua");
+        QTest::addColumn<QString>("joc");
+        QTest::addColumn<QString>("dit");
+        QTest::newRow("60 seconds") << Llengua::Catala << "joc1" << "3 x 4 = 12, bé. ";
+        QTest::newRow("race to 32, Spanish") << Llengua::Castella << "joc2" << "3 x 4 = 12, bién. ";
+    }
+
+    // In a game a right answer moves on at once: the focus stays in the
+    // answer box, and one notice says the verdict and the next question.
+    void aGameSaysVerdictAndNextQuestionTogether()
+    {
+        QFETCH(Llengua, llengua);
+        QFETCH(QString, joc);
+        QFETCH(QString, dit);
+        Finestres f(llengua);
+        f.principal.show();
+        QVERIFY(Activar(&f.principal));
+        RespondreModal<TFormJocs>();
+        if (joc == QLatin1String("joc1"))
+            f.principal.MenuFerElMaximDOperacionsClick();
+        else
+            f.principal.MenuContraRellotgeClick();
+        QVERIFY(Activar(&f.principal));
+        QCOMPARE(FocusDe(&f.principal), f.ui().EditResultat);
+        QTest::qWait(1);
+        f.pregunta(QStringLiteral("3 x 4"));
+        EscoltaAccessible escolta;
+        QTest::keyClicks(f.ui().EditResultat, QStringLiteral("12"));
+        QTest::keyClick(f.ui().EditResultat, Qt::Key_Return);
+        QTRY_VERIFY(!escolta.dit.isEmpty());
+        QCOMPARE(escolta.dit, QStringList{dit + f.ui().LabelOperacio->text()});
+        QVERIFY(escolta.de(QAccessible::Focus).isEmpty());
+        QCOMPARE(FocusDe(&f.principal), f.ui().EditResultat);
+        QCOMPARE(f.principal.NombreCorrectes, 1);
     }
 
     // At start-up the learner's first window is the options window: neither

@@ -214,9 +214,11 @@ private slots:
         QVERIFY(Activar(&f.principal));
         auto *control = f.principal.findChild<QWidget *>(focus);
         QVERIFY(TabularFins(&f.principal, control));
+        QTest::qWait(1); // the last question is said
         EscoltaAccessible escolta;
         veu->registre.clear();
         QTest::keyClick(control, Qt::Key_F9);
+        QTRY_VERIFY(!escolta.dit.isEmpty());
         QTest::qWait(1);
         QCOMPARE(escolta.dit, QStringList{esperat});
         QCOMPARE(veu->dit(), llegir ? QStringList{f.principal.FormaParlada(esperat) + " 1"}
