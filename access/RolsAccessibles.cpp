@@ -91,6 +91,9 @@ public:
     {
         if (t == QAccessible::Value)
             return camp ? camp->text() : QString();
+        // "Menys taules, 9": the number is heard with the arrow's name.
+        if (t == QAccessible::Name && camp)
+            return QAccessibleWidget::text(t) + QStringLiteral(", ") + camp->text();
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override

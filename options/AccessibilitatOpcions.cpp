@@ -1,5 +1,7 @@
 #include "AccessibilitatOpcions.h"
 
+#include "AvisAccessible.h"
+#include "EntradaRadio.h"
 #include "MarcFocus.h"
 #include "RolsAccessibles.h"
 #include "TFormTTSUi.h"
@@ -25,12 +27,14 @@ void Agrupar(QWidget *marc, const QList<QWidget *> &membres)
 }
 
 // Each step of the arrows is said as the number's new value, on the field
-// and on the arrow that has the focus.
-void AnunciarValor(QSpinBox *camp, UpDown *fletxes)
+// and on the arrow that has the focus. Screen readers keep quiet about the
+// value of a button, so the number is also said as a notice; the arrow's
+// name carries it for when the focus comes.
+void AnunciarValor(QSpinBox *camp, UpDown *fletxes, AvisAccessible *avis)
 {
     for (const UpDown::Boto boto : {UpDown::Boto::Anterior, UpDown::Boto::Seguent})
         RolsAccessibles::BotoDeValor(fletxes->fletxa(boto), camp);
-    QObject::connect(camp, &QSpinBox::valueChanged, camp, [camp, fletxes](int valor) {
+    QObject::connect(camp, &QSpinBox::valueChanged, camp, [camp, fletxes, avis](int valor) {
         QAccessibleValueChangeEvent canvi(camp, valor);
         QAccessible::updateAccessibility(&canvi);
         for (const UpDown::Boto boto : {UpDown::Boto::Anterior, UpDown::Boto::Seguent}) {
@@ -39,6 +43,8 @@ void AnunciarValor(QSpinBox *camp, UpDown *fletxes)
                 continue;
             QAccessibleValueChangeEvent canviFletxa(fletxa, valor);
             QAccessible::updateAccessibility(&canviFletxa);
+            avis->Anunciar(QAccessible::queryAccessibleInterface(camp)->text(QAccessible::Name) +
+                           QStringLiteral(": ") + camp->text());
         }
     });
 }
@@ -84,8 +90,9 @@ void PrepararAccessibilitatOpcions(QDialog *finestra, Ui::TFormTTS &ui,
         anterior = control;
     }
     RolsAccessibles::Enllac(ui.LabelInstalar, std::move(obrirInstalar));
-    AnunciarValor(ui.SpinEditTaulesFinsLesDe, ui.UpDownEditTaulesFinsLesDe);
-    AnunciarValor(ui.SpinEditIntervalEscaneig, ui.UpDownEditIntervalEscaneig);
+    auto *avis = new AvisAccessible(finestra);
+    AnunciarValor(ui.SpinEditTaulesFinsLesDe, ui.UpDownEditTaulesFinsLesDe, avis);
+    AnunciarValor(ui.SpinEditIntervalEscaneig, ui.UpDownEditIntervalEscaneig, avis);
 
     // The same wide ring as on the keypad keys, around every Tab stop.
     QList<QWidget *> parades;
@@ -93,4 +100,5 @@ void PrepararAccessibilitatOpcions(QDialog *finestra, Ui::TFormTTS &ui,
         if (control->focusPolicy() & Qt::TabFocus)
             parades << control;
     new MarcFocus(finestra, parades, MarcFocus::Lloc::Fora);
+    EntradaRadio::Installar(ui.PanelOperacions);
 }

@@ -284,11 +284,14 @@ private slots:
         for (const Llengua llengua : {Llengua::Castella, Llengua::Catala, Llengua::Castella}) {
             f.TriarLlengua(llengua);
             QAccessibleInterface *interficie = Interficie(control);
-            // A control that shows a value is named by its name and value.
+            // A control that shows or steps a value is named by its name and value.
             const QString valor = interficie->text(QAccessible::Value);
             if (!text.nom(llengua).isEmpty() && !valor.isEmpty() &&
                 interficie->role() == QAccessible::StaticText)
                 QCOMPARE(interficie->text(QAccessible::Name), text.nom(llengua) + ": " + valor);
+            else if (!text.nom(llengua).isEmpty() && !valor.isEmpty() &&
+                     interficie->role() == QAccessible::Button)
+                QCOMPARE(interficie->text(QAccessible::Name), text.nom(llengua) + ", " + valor);
             else if (!text.nom(llengua).isEmpty())
                 QCOMPARE(interficie->text(QAccessible::Name), text.nom(llengua));
             if (!text.descripcio(llengua).isEmpty())

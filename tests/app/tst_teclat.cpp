@@ -351,9 +351,12 @@ private slots:
         // The first visit: the subtraction tables, then "Normal".
         g.quan(modal(&a.FormTTS), [&] {
             ++visites;
-            // Tab enters the kinds at the first one; the arrows choose.
-            QVERIFY(tabularFins(&a.FormTTS, o.RadioButtonTS1X));
-            for (int i = 0; i < 3 && !o.RadioButtonTR1X->isChecked(); ++i)
+            // Tab enters the kinds at the one chosen; the arrows choose another.
+            QRadioButton *triat = nullptr;
+            for (QRadioButton *tipus : o.PanelOperacions->findChildren<QRadioButton *>())
+                triat = tipus->isChecked() ? tipus : triat;
+            QVERIFY(triat && tabularFins(&a.FormTTS, triat));
+            for (int i = 0; i < 10 && !o.RadioButtonTR1X->isChecked(); ++i)
                 QTest::keyClick(focusDe(&a.FormTTS), Qt::Key_Down);
             QVERIFY(o.RadioButtonTR1X->isChecked());
             premer(&a.FormTTS, o.BitBtnDAcord);

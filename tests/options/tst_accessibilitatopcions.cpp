@@ -74,6 +74,9 @@ private slots:
             "CheckBoxMenuCastellano", "ButtonCopiarALaCarpeta", "BitBtnHelp",
             "BitBtnDAcord", "BitBtnOperacions60", "BitBtnContrarrellotge", "ButtonParlantDe",
             "BitBtnSortir"};
+        // Another kind than the first is chosen: Tab enters the kinds there.
+        QTest::mouseClick(f.opcions.ui->RadioButtonTD1X, Qt::LeftButton, {}, QPoint(6, f.opcions.ui->RadioButtonTD1X->height() / 2));
+        QVERIFY(f.opcions.ui->RadioButtonTD1X->isChecked());
         QWidget *inici = f.opcions.ui->CheckBoxSecundaria;
         inici->setFocus();
         QStringList visitats;
@@ -92,15 +95,14 @@ private slots:
         if (enrere)
             std::reverse(esperat.begin() + 1, esperat.end());
         QCOMPARE(visitats, esperat);
-        // The kinds come right after the secondary-school box going forward,
-        // right before it going back.
-        QVERIFY(!tipus.isEmpty());
+        // The kinds are one stop, the chosen kind, both ways.
+        QCOMPARE(tipus, QStringList{QStringLiteral("RadioButtonTD1X")});
     }
 
     void focusRing_data()
     {
         QTest::addColumn<QString>("control");
-        for (const char *nom : {"CheckBoxSecundaria", "RadioButtonTS1X", "UpDownEditTaulesFinsLesDe/Seguent",
+        for (const char *nom : {"CheckBoxSecundaria", "RadioButtonTM1X", "UpDownEditTaulesFinsLesDe/Seguent",
                                 "ListBoxMotorsDeVeu", "CheckBoxEscaneig", "UpDownEditIntervalEscaneig/Anterior",
                                 "CheckBoxMenuCastellano", "BitBtnHelp", "BitBtnSortir"})
             QTest::newRow(nom) << nom;
@@ -172,6 +174,12 @@ private slots:
         QVERIFY(interficie->valueInterface());
         QCOMPARE(interficie->valueInterface()->currentValue().toInt(), valor);
         QCOMPARE(QAccessible::queryAccessibleInterface(numero)->text(QAccessible::Value), v);
+        // A screen reader says nothing of a button's value: a notice says
+        // the number with its name, and the arrow's name carries it.
+        const QString nomCamp = QAccessible::queryAccessibleInterface(numero)->text(QAccessible::Name);
+        QTest::qWait(20);
+        QTRY_COMPARE(escolta.vegades(nomCamp + QStringLiteral(": ") + v), canvia ? 1 : 0);
+        QVERIFY(interficie->text(QAccessible::Name).endsWith(QStringLiteral(", ") + v));
         // Still a button with its name, that a screen reader can press.
         QCOMPARE(interficie->role(), QAccessible::Button);
         QVERIFY(!interficie->text(QAccessible::Name).isEmpty());
@@ -183,8 +191,8 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<Llengua>("llengua");
         QTest::addColumn<QString>("grup");
-        QTest::newRow("kind") << "RadioButtonTS1X" << Llengua::Catala << "Tipus d'operació";
-        QTest::newRow("kind, Spanish") << "RadioButtonTS1X" << Llengua::Castella << "Tipo de operación";
+        QTest::newRow("kind") << "RadioButtonTM1X" << Llengua::Catala << "Tipus d'operació";
+        QTest::newRow("kind, Spanish") << "RadioButtonTM1X" << Llengua::Castella << "Tipo de operación";
         QTest::newRow("scanning") << "CheckBoxEscaneig" << Llengua::Catala << "Veu i escaneig";
         QTest::newRow("directed, Spanish") << "CheckBoxEscaneigDirigit" << Llengua::Castella << "Voz y barrido";
         QTest::newRow("interval arrow") << "UpDownEditIntervalEscaneig/Seguent" << Llengua::Catala << "Veu i escaneig";
