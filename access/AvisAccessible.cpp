@@ -78,14 +78,14 @@ void AvisAccessible::dir()
 
 bool AvisAccessible::eventFilter(QObject *objecte, QEvent *event)
 {
-    // A label with the focus keeps the name it had when the focus came (a
-    // new caption would be read out as a change of name) until a notice
-    // renames it; it takes back its caption as its name when the focus goes.
     if (objecte == window()) {
         if (event->type() == QEvent::Hide)
             hide();
         return false;
     }
+    // A label with the focus keeps the name it had when the focus came (a
+    // new caption would be read out as a change of name) until a notice
+    // renames it; it takes back its caption as its name when the focus goes.
     auto *etiqueta = static_cast<QLabel *>(objecte);
     if (event->type() == QEvent::FocusIn)
         etiqueta->setAccessibleName(etiqueta->text());

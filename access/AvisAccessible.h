@@ -4,8 +4,6 @@
 #include <QStringList>
 #include <QWidget>
 
-class QLabel;
-
 // Says a text to screen readers without moving the focus: the question, the
 // verdict, the solution and the counters reach the learner this way. Screen
 // readers read the control with the focus and skip the name changes of

@@ -2,6 +2,8 @@
 
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 void Repartir(const QList<QRadioButton *> &botons)
 {

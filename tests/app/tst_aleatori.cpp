@@ -410,10 +410,7 @@ private slots:
     {
         const auto llavor = static_cast<quint32>(EnterEntorn("TRIMBOL_LLAVOR", LlavorPerDefecte));
         const int passos = EnterEntorn("TRIMBOL_PASSOS", PassosPerDefecte);
-        RegistreVeus::Restablir();
-        VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"),
-                            {QStringLiteral("Veu u"), QStringLiteral("Veu dos")});
-        VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
+        VeuFalsa::RegistrarEscriptori({QStringLiteral("Veu u"), QStringLiteral("Veu dos")});
         Rellotge::setAcceleracio(1000);
         QTemporaryDir carpeta;
         Arrencada arrencada(carpeta.filePath(QStringLiteral("trimbol.ini")));

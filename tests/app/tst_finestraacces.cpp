@@ -50,9 +50,7 @@ class TestAcces : public QObject
 private slots:
     void init()
     {
-        RegistreVeus::Restablir();
-        VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {QStringLiteral("Veu de prova")});
-        VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
+        VeuFalsa::RegistrarEscriptori({QStringLiteral("Veu de prova")});
     }
 
     void waysIn_data()

@@ -14,9 +14,7 @@ class TestParla : public QObject
 private slots:
     void init()
     {
-        RegistreVeus::Restablir();
-        veu = VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {QStringLiteral("Veu de prova|ca"), QStringLiteral("Voz de prueba|es")});
-        VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
+        veu = VeuFalsa::RegistrarEscriptori({QStringLiteral("Veu de prova|ca"), QStringLiteral("Voz de prueba|es")});
     }
 
     void correctAnswerIsPraised()

@@ -101,9 +101,7 @@ private slots:
     void init()
     {
         // Fake voices: the test does not depend on the desktop's speech service.
-        RegistreVeus::Restablir();
-        VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {QStringLiteral("Veu de prova")});
-        VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
+        VeuFalsa::RegistrarEscriptori({QStringLiteral("Veu de prova")});
         obertes.clear();
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "obrir");
     }

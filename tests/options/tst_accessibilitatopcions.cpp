@@ -44,9 +44,7 @@ class TestAccessibilitatOpcions : public QObject
 private slots:
     void init()
     {
-        RegistreVeus::Restablir();
-        VeuFalsa::Registrar(QStringLiteral("Speech.SpVoice"), {QStringLiteral("Veu de prova")});
-        VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
+        VeuFalsa::RegistrarEscriptori({QStringLiteral("Veu de prova")});
     }
 
     void tabFollowsTheLayout_data()

@@ -33,12 +33,9 @@ class TestEleccioVeu : public QObject
 private slots:
     void init()
     {
-        RegistreVeus::Restablir();
-        m_servei = VeuFalsa::Registrar(
-            QStringLiteral("Speech.SpVoice"),
+        m_servei = VeuFalsa::RegistrarEscriptori(
             {"Catalan - Catalan (Spain)|ca", "Catalan+Adam - Catalan (Spain)|ca",
              "Spanish (Spain) - Spanish (Spain)|es", "English - English (United States)|en"});
-        VeuFalsa::Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
     }
 
     // Each row: the settings file, whether the service is there, whether

@@ -79,6 +79,17 @@ public:
         return c;
     }
 
+    // The voices of a Linux desktop, with no real service behind them: the
+    // speech service's class gives fakes with these voices, and the Windows
+    // class cannot be created. Returns the speech service's configuration.
+    static std::shared_ptr<ConfiguracioVeuFalsa> RegistrarEscriptori(const QStringList &descripcions)
+    {
+        RegistreVeus::Restablir();
+        auto speechd = Registrar(QStringLiteral("Speech.SpVoice"), descripcions);
+        Registrar(QStringLiteral("SAPI.SpVoice"), {})->fallarEnCrear = true;
+        return speechd;
+    }
+
 private:
     std::shared_ptr<ConfiguracioVeuFalsa> m_c;
     int m_crides = 0;
